@@ -1,0 +1,123 @@
+# Build rules shared by every module: warnings, the Shift_JIS execution
+# character set, and the helpers that add tests and fuzz targets so that the
+# same sources serve the native, fuzz and Windows builds.
+
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  set(SUITE_WINDOWS ON)
+else()
+  set(SUITE_WINDOWS OFF)
+endif()
+
+# Flags for the project's own code only; GoogleTest and friends keep theirs.
+set(SUITE_CXX_FLAGS -Wall -Wextra -Werror)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # Narrow literals become Shift_JIS, as the ANSI side of the system expects.
+  # clang has no such option; the fuzz build keeps UTF-8 literals, which only
+  # changes message texts, never the parsers it exercises.
+  list(APPEND SUITE_CXX_FLAGS -finput-charset=UTF-8 -fexec-charset=CP932)
+endif()
+
+if(SUITE_WINDOWS)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+# suite_library(name sources...): a static library of project code.
+function(suite_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_compile_options(${name} PRIVATE ${SUITE_CXX_FLAGS})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# Test framework: the system package natively, the Debian source tree built
+# by the cross compiler for Windows.
+if(NOT SUITE_FUZZ)
+  if(SUITE_WINDOWS)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    set(SUITE_GTEST_MAIN GTest::gtest_main)
+    if(NOT TARGET GTest::gtest_main)
+      add_library(GTest::gtest_main ALIAS gtest_main)
+      add_library(GTest::gmock ALIAS gmock)
+    endif()
+  else()
+    find_package(GTest REQUIRED)
+    include(GoogleTest)
+  endif()
+endif()
+
+if(SUITE_WINDOWS)
+  # Every Windows test runs under Wine in this build folder's own prefix; the
+  # fixture below starts one persistent wineserver outside ctest's pipes.
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.in
+                 ${CMAKE_BINARY_DIR}/wine-run @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+  add_test(NAME wine.start COMMAND ${CMAKE_BINARY_DIR}/wine-run --start)
+  set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
+  add_test(NAME wine.stop COMMAND ${CMAKE_BINARY_DIR}/wine-run --stop)
+  set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
+endif()
+
+# suite_test(name SOURCES files... LIBS libs... [LABELS labels...])
+# One GoogleTest program. Natively each test case becomes a ctest test; under
+# Wine the whole program is one ctest test (test discovery would run Wine at
+# build time, before the fixture has started the server).
+function(suite_test name)
+  if(SUITE_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_compile_options(${name} PRIVATE ${SUITE_CXX_FLAGS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  if(SUITE_WINDOWS)
+    add_test(NAME win.${name} COMMAND ${name})
+    set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS "windows;${T_LABELS}" TIMEOUT 300)
+  else()
+    gtest_discover_tests(${name} PROPERTIES LABELS "native;${T_LABELS}" DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()
+
+# suite_fuzz_target(name SOURCE file LIBS libs...)
+# A libFuzzer entry point. The fuzz build links it with libFuzzer; the native
+# build links it with a small replay driver and adds a test that runs it over
+# its checked-in corpus, so every test run replays what fuzzing found.
+function(suite_fuzz_target name)
+  cmake_parse_arguments(F "" "SOURCE" "LIBS" ${ARGN})
+  set(corpus ${CMAKE_CURRENT_SOURCE_DIR}/fuzz/corpus/${name})
+  if(SUITE_FUZZ)
+    add_executable(${name} ${F_SOURCE})
+    target_compile_options(${name} PRIVATE ${SUITE_CXX_FLAGS})
+    target_link_libraries(${name} PRIVATE ${F_LIBS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_TARGETS "${name} ${CMAKE_CURRENT_BINARY_DIR}/${name} ${corpus}")
+  elseif(NOT SUITE_WINDOWS)
+    add_executable(${name} ${F_SOURCE})
+    target_compile_options(${name} PRIVATE ${SUITE_CXX_FLAGS})
+    target_link_libraries(${name} PRIVATE ${F_LIBS} fuzz_replay)
+    add_test(NAME fuzz.${name} COMMAND ${name} ${corpus})
+    set_tests_properties(fuzz.${name} PROPERTIES LABELS "native;fuzz")
+  endif()
+endfunction()
+
+# suite_benchmark(name SOURCES files... LIBS libs...)
+function(suite_benchmark name)
+  if(NOT SUITE_BENCH)
+    return()
+  endif()
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${B_SOURCES})
+  target_compile_options(${name} PRIVATE ${SUITE_CXX_FLAGS})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark_main)
+  set_property(GLOBAL APPEND PROPERTY SUITE_BENCHMARKS ${CMAKE_CURRENT_BINARY_DIR}/${name})
+endfunction()
+
+# suite_deliverable(target): a Windows deliverable, installed into dist/ by
+# ./run build.
+function(suite_deliverable target)
+  if(SUITE_WINDOWS)
+    install(TARGETS ${target} RUNTIME DESTINATION . LIBRARY DESTINATION .)
+  endif()
+endfunction()

@@ -1,0 +1,17 @@
+#pragma once
+// The NIC's status datagram, sent after its probe reply: "nrv", a two-byte
+// length (high byte first) that counts itself and the status text, then the
+// text.
+
+#include <cstdint>
+#include <span>
+
+#include "nicconf/proto/status_text.h"
+
+namespace nic {
+
+// Refuses anything shorter than 5 bytes or not starting with "nrv". The
+// declared length is clamped to the bytes that arrived.
+bool ParseStatusDatagram(std::span<const std::uint8_t> datagram, StatusRecord& record);
+
+}  // namespace nic
