@@ -1,0 +1,76 @@
+#include "platform/udp_socket.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/socket_error.h"
+
+namespace platform {
+namespace {
+
+class UdpSocketTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(StartSockets()); }
+  void TearDown() override { StopSockets(); }
+};
+
+TEST_F(UdpSocketTest, EphemeralPortsAndLoopbackRoundTrip) {
+  UdpSocket a, b;
+  ASSERT_EQ(a.Open(), 0);
+  ASSERT_EQ(b.Open("127.0.0.1", 0), 0);
+  std::uint16_t portA = 0, portB = 0;
+  ASSERT_EQ(a.LocalPort(portA), 0);
+  ASSERT_EQ(b.LocalPort(portB), 0);
+  EXPECT_NE(portA, 0);
+  EXPECT_NE(portB, 0);
+
+  const std::uint8_t hello[] = {'h', 'i', 0, 1};
+  ASSERT_EQ(a.SendTo("127.0.0.1", portB, hello), 0);
+  int error = -1;
+  ASSERT_EQ(b.WaitReadable(2000, error), WaitResult::Ready);
+  std::vector<std::uint8_t> buffer(kDatagramBufferSize);
+  std::size_t length = 0;
+  ReceivedFrom from{};
+  ASSERT_EQ(b.ReceiveFrom(buffer, length, from), 0);
+  ASSERT_EQ(length, sizeof hello);
+  EXPECT_EQ(std::memcmp(buffer.data(), hello, length), 0);
+  EXPECT_STREQ(from.ip, "127.0.0.1");
+  EXPECT_EQ(from.port, portA);
+}
+
+TEST_F(UdpSocketTest, NothingWaitingIsWouldBlock) {
+  UdpSocket s;
+  ASSERT_EQ(s.Open(), 0);
+  int error = -1;
+  EXPECT_EQ(s.WaitReadable(1, error), WaitResult::TimedOut);
+  EXPECT_EQ(s.WaitWritable(100, error), WaitResult::Ready);
+  std::uint8_t buffer[16];
+  std::size_t length = 99;
+  ReceivedFrom from{};
+  EXPECT_EQ(s.ReceiveFrom(buffer, length, from), kWsaWouldBlock);
+  EXPECT_EQ(length, 0u);
+}
+
+TEST_F(UdpSocketTest, BadAddressTextIsRefusedBeforeSending) {
+  UdpSocket s;
+  ASSERT_EQ(s.Open(), 0);
+  const std::uint8_t byte[] = {0};
+  EXPECT_EQ(s.SendTo("10.0.0.300", 8450, byte), kWsaInvalidArgument);
+  EXPECT_NE(s.Open("not an address", 0), 0);
+  EXPECT_FALSE(s.IsOpen());
+}
+
+TEST_F(UdpSocketTest, MovedSocketOwnsTheHandle) {
+  UdpSocket a;
+  ASSERT_EQ(a.Open(), 0);
+  UdpSocket b = std::move(a);
+  EXPECT_FALSE(a.IsOpen());
+  EXPECT_TRUE(b.IsOpen());
+  b.Close();
+  EXPECT_FALSE(b.IsOpen());
+}
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,208 @@
+#include "platform/udp_socket.h"
+
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "platform/socket_error.h"
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include <mswsock.h>
+using SocketHandle = SOCKET;
+using SockLen = int;
+#else
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+using SocketHandle = int;
+using SockLen = socklen_t;
+#endif
+
+namespace platform {
+namespace {
+
+SocketHandle Native(std::intptr_t handle) { return static_cast<SocketHandle>(handle); }
+
+bool MakeAddress(const char* ip, std::uint16_t port, sockaddr_in& address) {
+  std::memset(&address, 0, sizeof address);
+  address.sin_family = AF_INET;
+  address.sin_port = htons(port);
+  if (ip == nullptr) {
+    address.sin_addr.s_addr = htonl(INADDR_ANY);
+    return true;
+  }
+  return inet_pton(AF_INET, ip, &address.sin_addr) == 1;
+}
+
+int CloseHandle(std::intptr_t handle) {
+#ifdef _WIN32
+  return closesocket(Native(handle));
+#else
+  return close(Native(handle));
+#endif
+}
+
+int SetNonBlocking(std::intptr_t handle) {
+#ifdef _WIN32
+  u_long on = 1;
+  return ioctlsocket(Native(handle), FIONBIO, &on) == 0 ? 0 : LastSocketError();
+#else
+  const int flags = fcntl(Native(handle), F_GETFL, 0);
+  return fcntl(Native(handle), F_SETFL, flags | O_NONBLOCK) == 0 ? 0 : LastSocketError();
+#endif
+}
+
+#ifdef _WIN32
+// Windows reports an earlier datagram's ICMP port-unreachable as a receive
+// error on the next recvfrom; one closed port would then fail a whole poll.
+void IgnorePortUnreachable(std::intptr_t handle) {
+  BOOL report = FALSE;
+  DWORD returned = 0;
+  WSAIoctl(Native(handle), SIO_UDP_CONNRESET, &report, sizeof report, nullptr, 0, &returned,
+           nullptr, nullptr);
+}
+#endif
+
+WaitResult Wait(std::intptr_t handle, bool forWriting, std::uint32_t milliseconds, int& error) {
+#ifdef _WIN32
+  fd_set set;
+  FD_ZERO(&set);
+  FD_SET(Native(handle), &set);
+  timeval timeout{static_cast<long>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000};
+  const int n = select(0, forWriting ? nullptr : &set, forWriting ? &set : nullptr, nullptr, &timeout);
+#else
+  pollfd fd{Native(handle), static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
+  const int n = poll(&fd, 1, static_cast<int>(milliseconds));
+#endif
+  if (n < 0) {
+    error = LastSocketError();
+    return WaitResult::Failed;
+  }
+  error = 0;
+  return n == 0 ? WaitResult::TimedOut : WaitResult::Ready;
+}
+
+}  // namespace
+
+bool StartSockets() {
+#ifdef _WIN32
+  WSADATA data;
+  if (WSAStartup(MAKEWORD(1, 1), &data) != 0) return false;
+  if (data.wVersion != MAKEWORD(1, 1)) {
+    WSACleanup();
+    return false;
+  }
+#endif
+  return true;
+}
+
+void StopSockets() {
+#ifdef _WIN32
+  WSACleanup();
+#endif
+}
+
+UdpSocket::~UdpSocket() { Close(); }
+
+UdpSocket::UdpSocket(UdpSocket&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+
+UdpSocket& UdpSocket::operator=(UdpSocket&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, -1);
+  }
+  return *this;
+}
+
+int UdpSocket::Open(const char* ip, std::uint16_t port) {
+  Close();
+  sockaddr_in address;
+  if (!MakeAddress(ip, port, address)) return kWsaInvalidArgument;
+  const SocketHandle s = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+#ifdef _WIN32
+  if (s == INVALID_SOCKET) return LastSocketError();
+#else
+  if (s < 0) return LastSocketError();
+#endif
+  handle_ = static_cast<std::intptr_t>(s);
+  int error = SetNonBlocking(handle_);
+  if (error == 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    error = LastSocketError();
+  }
+  if (error != 0) {
+    Close();
+    return error;
+  }
+#ifdef _WIN32
+  IgnorePortUnreachable(handle_);
+#endif
+  return 0;
+}
+
+void UdpSocket::Close() {
+  if (handle_ != -1) CloseHandle(std::exchange(handle_, -1));
+}
+
+bool UdpSocket::IsOpen() const { return handle_ != -1; }
+
+int UdpSocket::LocalPort(std::uint16_t& port) const {
+  sockaddr_in address{};
+  SockLen length = sizeof address;
+  if (getsockname(Native(handle_), reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    port = 0;
+    return LastSocketError();
+  }
+  port = ntohs(address.sin_port);
+  return 0;
+}
+
+int UdpSocket::SetBroadcast(bool enabled) {
+  const int on = enabled ? 1 : 0;
+  return setsockopt(Native(handle_), SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on),
+                    sizeof on) == 0
+             ? 0
+             : LastSocketError();
+}
+
+int UdpSocket::SendTo(const char* ip, std::uint16_t port, std::span<const std::uint8_t> bytes) {
+  sockaddr_in address;
+  if (!MakeAddress(ip, port, address)) return kWsaInvalidArgument;
+  const auto sent = sendto(Native(handle_), reinterpret_cast<const char*>(bytes.data()),
+                           static_cast<int>(bytes.size()), 0,
+                           reinterpret_cast<const sockaddr*>(&address), sizeof address);
+  if (sent < 0) return LastSocketError();
+  return static_cast<std::size_t>(sent) == bytes.size() ? 0 : kWsaMessageSize;
+}
+
+int UdpSocket::ReceiveFrom(std::span<std::uint8_t> buffer, std::size_t& length,
+                           ReceivedFrom& from) {
+  sockaddr_in address{};
+  SockLen addressLength = sizeof address;
+  const auto received = recvfrom(Native(handle_), reinterpret_cast<char*>(buffer.data()),
+                                 static_cast<int>(buffer.size()), 0,
+                                 reinterpret_cast<sockaddr*>(&address), &addressLength);
+  if (received < 0) {
+    length = 0;
+    return LastSocketError();
+  }
+  length = static_cast<std::size_t>(received);
+  const auto* octets = reinterpret_cast<const std::uint8_t*>(&address.sin_addr);
+  std::snprintf(from.ip, sizeof from.ip, "%u.%u.%u.%u", octets[0], octets[1], octets[2], octets[3]);
+  from.port = ntohs(address.sin_port);
+  return 0;
+}
+
+WaitResult UdpSocket::WaitReadable(std::uint32_t milliseconds, int& error) {
+  return Wait(handle_, false, milliseconds, error);
+}
+
+WaitResult UdpSocket::WaitWritable(std::uint32_t milliseconds, int& error) {
+  return Wait(handle_, true, milliseconds, error);
+}
+
+}  // namespace platform

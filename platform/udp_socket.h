@@ -1,0 +1,59 @@
+#pragma once
+// A non-blocking IPv4 UDP socket: the one way the exchanges reach the
+// network. Every failing call returns the error as a Windows Sockets number.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace platform {
+
+inline constexpr std::size_t kDatagramBufferSize = 8192;
+
+// Starts the socket library (Windows Sockets 1.1 on Windows; nothing
+// elsewhere). False when the exact version is not granted.
+bool StartSockets();
+void StopSockets();
+
+enum class WaitResult { Ready, TimedOut, Failed };
+
+struct ReceivedFrom {
+  char ip[16];
+  std::uint16_t port;
+};
+
+class UdpSocket {
+ public:
+  UdpSocket() = default;
+  ~UdpSocket();
+  UdpSocket(UdpSocket&& other) noexcept;
+  UdpSocket& operator=(UdpSocket&& other) noexcept;
+  UdpSocket(const UdpSocket&) = delete;
+  UdpSocket& operator=(const UdpSocket&) = delete;
+
+  // Opens a non-blocking socket bound to `ip` (nullptr: any) and `port`
+  // (0: an ephemeral port). Returns 0 or the error.
+  int Open(const char* ip = nullptr, std::uint16_t port = 0);
+  void Close();
+  bool IsOpen() const;
+
+  // The bound local port; 0 and the error on failure.
+  int LocalPort(std::uint16_t& port) const;
+  int SetBroadcast(bool enabled);
+
+  // Sends one datagram to a dotted IPv4 address. Returns 0 when all bytes
+  // went out, else the error.
+  int SendTo(const char* ip, std::uint16_t port, std::span<const std::uint8_t> bytes);
+
+  // Reads one datagram into `buffer`; `length` is its size (0 for an empty
+  // datagram). Returns 0 or the error (kWsaWouldBlock when none is waiting).
+  int ReceiveFrom(std::span<std::uint8_t> buffer, std::size_t& length, ReceivedFrom& from);
+
+  WaitResult WaitReadable(std::uint32_t milliseconds, int& error);
+  WaitResult WaitWritable(std::uint32_t milliseconds, int& error);
+
+ private:
+  std::intptr_t handle_ = -1;
+};
+
+}  // namespace platform
