@@ -1,0 +1,36 @@
+#pragma once
+// How one NIC answers the attribute protocol. Requests are taken without
+// their reply-port prefix; replies are whole datagrams.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "tools/nicsim/nic_state.h"
+
+namespace nicsim {
+
+// "hbm" and every attribute. The table starts with tag 0, so the reply never
+// opens with tag 6 or 7, which a manager would read as an extended reply.
+std::vector<std::uint8_t> ProbeReply(const NicState& nic);
+
+// "nrv", a length counting itself and the text, then the status text.
+std::vector<std::uint8_t> StatusDatagram(const NicState& nic);
+
+// "cfm" and every attribute, as they stand after the write.
+std::vector<std::uint8_t> SetReply(const NicState& nic);
+
+// "hbm" 0x06 (probe) or 0x07 (set) and the extended text item.
+std::vector<std::uint8_t> ExtendedProbeReply(const NicState& nic);
+std::vector<std::uint8_t> ExtendedSetReply(const NicState& nic);
+
+// Writes a SetRequest's attributes, all but the address and the MAC, which
+// is burned into the card. Returns the address the request asks the NIC to
+// move to; moving is the caller's, who owns the sockets.
+std::optional<std::string> ApplySetRequest(NicState& nic, std::span<const std::uint8_t> request);
+
+void ApplyExtendedSetRequest(NicState& nic, std::span<const std::uint8_t> request);
+
+}  // namespace nicsim

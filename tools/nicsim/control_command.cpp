@@ -1,0 +1,49 @@
+#include "tools/nicsim/control_command.h"
+
+#include <sstream>
+#include <vector>
+
+#include "nicconf/proto/address_text.h"
+#include "tools/nicsim/nic_setting.h"
+
+namespace nicsim {
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+// Applies every key=value word; an empty result means success.
+std::string ApplyWords(SimNic& nic, const std::vector<std::string>& words) {
+  for (std::size_t i = 2; i < words.size(); ++i) {
+    const auto equals = words[i].find('=');
+    if (equals == std::string::npos) return "expected key=value: '" + words[i] + "'";
+    std::string reason;
+    if (!ApplyNicSetting(nic, words[i].substr(0, equals), words[i].substr(equals + 1), &reason)) {
+      return reason;
+    }
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string RunControlCommand(Simulator& simulator, const std::string& line) {
+  const std::vector<std::string> words = Words(line);
+  if (words.empty() || words[0] != "set") return "error unknown command";
+  if (words.size() < 3) return "error usage: set <mac> <key>=<value>...";
+  SimNic nic;
+  if (!simulator.Find(words[1], &nic)) return "error no NIC with MAC " + words[1];
+  const std::string reason = ApplyWords(nic, words);
+  if (!reason.empty()) return "error " + reason;
+  if (nic::CompareMacText(nic.mac.c_str(), words[1].c_str()) != 0) {
+    return "error a NIC's MAC cannot change";
+  }
+  if (!simulator.Update(nic)) return "error cannot serve " + nic.ip;
+  return "ok";
+}
+
+}  // namespace nicsim

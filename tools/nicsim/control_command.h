@@ -1,0 +1,15 @@
+#pragma once
+// The running simulator's control channel: one text command per datagram,
+//   set <mac> <key>=<value> [<key>=<value>...]
+// with the keys of the configuration file (values without spaces). The
+// answer is "ok" or "error <why>".
+
+#include <string>
+
+#include "tools/nicsim/nic_simulator.h"
+
+namespace nicsim {
+
+std::string RunControlCommand(Simulator& simulator, const std::string& line);
+
+}  // namespace nicsim

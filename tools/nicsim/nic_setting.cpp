@@ -1,0 +1,132 @@
+#include "tools/nicsim/nic_setting.h"
+
+#include <charconv>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <map>
+
+#include "nicconf/proto/address_text.h"
+#include "tools/nicsim/loopback_socket.h"
+
+namespace nicsim {
+namespace {
+
+using Setter = std::function<bool(SimNic&, const std::string&)>;
+
+template <typename T>
+bool ParseNumber(const std::string& text, T& out) {
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const char* first = text.data() + (hex ? 2 : 0);
+  const char* last = text.data() + text.size();
+  std::uint64_t value = 0;
+  const auto [end, failed] = std::from_chars(first, last, value, hex ? 16 : 10);
+  if (failed != std::errc() || end != last || first == last ||
+      value > std::numeric_limits<T>::max()) {
+    return false;
+  }
+  out = static_cast<T>(value);
+  return true;
+}
+
+bool ParseFlag(const std::string& text, bool& out) {
+  static const std::map<std::string, bool> kWords = {
+      {"true", true}, {"yes", true}, {"on", true}, {"1", true},
+      {"false", false}, {"no", false}, {"off", false}, {"0", false}};
+  const auto it = kWords.find(text);
+  if (it == kWords.end()) return false;
+  out = it->second;
+  return true;
+}
+
+bool ParseFault(const std::string& text, Fault& out) {
+  static const std::map<std::string, Fault> kFaults = {{"none", Fault::None},
+                                                       {"silent", Fault::Silent},
+                                                       {"nostatus", Fault::NoStatusDatagram},
+                                                       {"othermaker", Fault::OtherMaker}};
+  const auto it = kFaults.find(text);
+  if (it == kFaults.end()) return false;
+  out = it->second;
+  return true;
+}
+
+bool ParseMac(const std::string& text, std::string& out) {
+  nic::Mac mac{};
+  if (!nic::ParseMacText(text.c_str(), mac)) return false;
+  char canonical[nic::kMacTextSize];
+  nic::FormatMacText(mac, canonical);
+  out = canonical;
+  return true;
+}
+
+bool ParseAddress(const std::string& text, std::string& out) {
+  if (!IsServableAddress(text)) return false;
+  out = text;
+  return true;
+}
+
+template <typename T>
+Setter Number(T SimNic::*field) {
+  return [field](SimNic& nic, const std::string& v) { return ParseNumber(v, nic.*field); };
+}
+template <typename T>
+Setter SinkNumber(T PrintSink::*field) {
+  return [field](SimNic& nic, const std::string& v) { return ParseNumber(v, nic.sink.*field); };
+}
+Setter Flag(bool SimNic::*field) {
+  return [field](SimNic& nic, const std::string& v) { return ParseFlag(v, nic.*field); };
+}
+Setter SinkFlag(bool PrintSink::*field) {
+  return [field](SimNic& nic, const std::string& v) { return ParseFlag(v, nic.sink.*field); };
+}
+Setter Text(std::string SimNic::*field) {
+  return [field](SimNic& nic, const std::string& v) {
+    nic.*field = v;
+    return true;
+  };
+}
+
+const std::map<std::string, Setter>& Setters() {
+  static const std::map<std::string, Setter> kSetters = {
+      {"ip", [](SimNic& n, const std::string& v) { return ParseAddress(v, n.ip); }},
+      {"mac", [](SimNic& n, const std::string& v) { return ParseMac(v, n.mac); }},
+      {"name", Text(&SimNic::name)},
+      {"description", Text(&SimNic::description)},
+      {"capability", Number(&SimNic::capability)},
+      {"firmware", Text(&SimNic::firmware)},
+      {"printActivity", Number(&SimNic::printActivity)},
+      {"portStatus", Number(&SimNic::portStatus)},
+      {"extendedTextSupported", Flag(&SimNic::extendedTextSupported)},
+      {"extendedText", Text(&SimNic::extendedText)},
+      {"statusText", Text(&SimNic::statusText)},
+      {"model", Text(&SimNic::model)},
+      {"printerSpecific", Number(&SimNic::printerSpecific)},
+      {"paperSource", Number(&SimNic::paperSource)},
+      {"extAlarmBits", Number(&SimNic::extAlarmBits)},
+      {"advancedInfo", Flag(&SimNic::advancedInfo)},
+      {"advAlarmBits", Number(&SimNic::advAlarmBits)},
+      {"fault", [](SimNic& n, const std::string& v) { return ParseFault(v, n.fault); }},
+      {"sinkListening", SinkFlag(&PrintSink::listening)},
+      {"resetAfter", SinkNumber(&PrintSink::resetAfter)},
+      {"closeAfter", SinkNumber(&PrintSink::closeAfter)},
+      {"stopReading", SinkFlag(&PrintSink::stopReading)},
+      {"bytesPerSecond", SinkNumber(&PrintSink::bytesPerSecond)},
+  };
+  return kSetters;
+}
+
+}  // namespace
+
+bool ApplyNicSetting(SimNic& nic, const std::string& key, const std::string& value,
+                     std::string* error) {
+  const auto it = Setters().find(key);
+  if (it == Setters().end()) {
+    if (error != nullptr) *error = "unknown key '" + key + "'";
+    return false;
+  }
+  if (it->second(nic, value)) return true;
+  if (error != nullptr) *error = "bad value for '" + key + "': '" + value + "'";
+  return false;
+}
+
+}  // namespace nicsim

@@ -1,0 +1,30 @@
+#pragma once
+// One simulated NIC as it stands: its settings and the attribute table and
+// configuration list that the two protocols read and write. The settings the
+// protocols can change (address, name, extended text) are kept in step with
+// the table and the list, so a later Update starts from what the NIC holds.
+
+#include <string>
+
+#include "nicconf/proto/attribute_record.h"
+#include "nicconf/proto/config_items.h"
+#include "tools/nicsim/nic_simulator.h"
+
+namespace nicsim {
+
+struct NicState {
+  SimNic settings;
+  nic::AttributeRecord attributes;
+  nic::ConfigItemList config;
+};
+
+NicState MakeNicState(const SimNic& settings);
+
+// Replaces the settings and rewrites every attribute and item derived from
+// them; attributes a manager wrote that no setting covers stay as written.
+void ApplySettings(NicState& nic, const SimNic& settings);
+
+void SetNicAddress(NicState& nic, const std::string& ip);
+void SetNicName(NicState& nic, const std::string& name);
+
+}  // namespace nicsim

@@ -1,0 +1,151 @@
+#include "tools/nicsim/sim_loop.h"
+
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+
+#include "nicconf/proto/frame_kind.h"
+#include "tools/nicsim/datagram_handler.h"
+
+namespace nicsim {
+namespace {
+
+constexpr std::size_t kMaxDatagram = 65536;
+
+}  // namespace
+
+SimLoop::SimLoop(std::string jobDir, EventLog& log)
+    : log_(log),
+      jobs_(std::move(jobDir), log),
+      wake_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)),
+      datagram_(kMaxDatagram) {}
+
+bool SimLoop::Open(const std::vector<SimNic>& nics, const std::string& broadcast,
+                   std::string* error) {
+  if (!wake_) {
+    if (error != nullptr) *error = "eventfd failed";
+    return false;
+  }
+  if (!registry_.Open(nics, error)) return false;
+  if (broadcast.empty()) return true;
+  broadcast_ = OpenUdpSocket(broadcast, nic::kAttributePort, error);
+  if (!broadcast_) registry_.Close();
+  return static_cast<bool>(broadcast_);
+}
+
+void SimLoop::Run() {
+  while (!quit_) {
+    const MonoNs now = MonotonicNow();
+    BuildPollSet(now);
+    if (::poll(pollFds_.data(), pollFds_.size(), jobs_.TimeoutMs(now)) < 0 && errno != EINTR) {
+      break;
+    }
+    // Handling one socket may open or close others (a NIC moves, a job
+    // ends); the rest of this round is then stale and waits for a new poll.
+    const std::uint64_t generation = Generation();
+    for (std::size_t i = 0; i < pollFds_.size() && Generation() == generation && !quit_; ++i) {
+      if (pollFds_[i].revents != 0) Dispatch(targets_[i], pollFds_[i].fd);
+    }
+  }
+  jobs_.FinishAll();
+  registry_.Close();
+}
+
+void SimLoop::Call(std::function<void()> task) {
+  std::packaged_task<void()> packaged(std::move(task));
+  std::future<void> done = packaged.get_future();
+  {
+    std::lock_guard lock(tasksMutex_);
+    tasks_.push_back(std::move(packaged));
+  }
+  const std::uint64_t one = 1;
+  while (::write(wake_.get(), &one, sizeof one) < 0 && errno == EINTR) {
+  }
+  done.get();
+}
+
+bool SimLoop::Update(const SimNic& nic) {
+  if (!registry_.Replace(nic)) return false;
+  for (const auto& [ip, endpoint] : registry_.endpoints()) {
+    jobs_.ApplySink(ip, *registry_.SinkAt(ip));
+  }
+  return true;
+}
+
+std::optional<SimNic> SimLoop::Find(const std::string& mac) {
+  const NicState* nic = registry_.FindByMac(mac);
+  if (nic == nullptr) return std::nullopt;
+  return nic->settings;
+}
+
+void SimLoop::BuildPollSet(MonoNs now) {
+  pollFds_.clear();
+  targets_.clear();
+  Add(wake_.get(), {TargetKind::Wake, "", 0});
+  if (broadcast_) Add(broadcast_.get(), {TargetKind::Broadcast, "", nic::kAttributePort});
+  for (const auto& [ip, endpoint] : registry_.endpoints()) {
+    Add(endpoint.attribute.get(), {TargetKind::Datagram, ip, nic::kAttributePort});
+    Add(endpoint.command.get(), {TargetKind::Datagram, ip, nic::kCommandPort});
+    if (endpoint.printListener) Add(endpoint.printListener.get(), {TargetKind::Listener, ip, 0});
+  }
+  for (const int fd : jobs_.Readable(now)) Add(fd, {TargetKind::Connection, "", 0});
+}
+
+void SimLoop::Add(int fd, Target target) {
+  pollFds_.push_back(pollfd{fd, POLLIN, 0});
+  targets_.push_back(std::move(target));
+}
+
+void SimLoop::Dispatch(const Target& target, int fd) {
+  switch (target.kind) {
+    case TargetKind::Wake: RunTasks(); break;
+    case TargetKind::Datagram: ReceiveDatagram(fd, target.ip, target.port); break;
+    case TargetKind::Broadcast: ReceiveBroadcast(fd); break;
+    case TargetKind::Listener: jobs_.Accept(fd, target.ip, *registry_.SinkAt(target.ip)); break;
+    case TargetKind::Connection: jobs_.Read(fd, MonotonicNow()); break;
+  }
+}
+
+void SimLoop::RunTasks() {
+  std::uint64_t count = 0;
+  while (::read(wake_.get(), &count, sizeof count) < 0 && errno == EINTR) {
+  }
+  std::deque<std::packaged_task<void()>> tasks;
+  {
+    std::lock_guard lock(tasksMutex_);
+    tasks.swap(tasks_);
+  }
+  for (auto& task : tasks) task();
+}
+
+void SimLoop::ReceiveDatagram(int fd, const std::string& ip, std::uint16_t port) {
+  sockaddr_in from{};
+  socklen_t fromLength = sizeof from;
+  const ssize_t n = ::recvfrom(fd, datagram_.data(), datagram_.size(), 0,
+                               reinterpret_cast<sockaddr*>(&from), &fromLength);
+  if (n < 0) return;
+  HandleDatagram(registry_, log_, ip, port,
+                 std::span<const std::uint8_t>(datagram_.data(), static_cast<std::size_t>(n)),
+                 PeerOf(from));
+}
+
+// Every address hears a broadcast and answers from its own sockets. Answering
+// may move a NIC, so the addresses are taken before any of them answers.
+void SimLoop::ReceiveBroadcast(int fd) {
+  sockaddr_in from{};
+  socklen_t fromLength = sizeof from;
+  const ssize_t n = ::recvfrom(fd, datagram_.data(), datagram_.size(), 0,
+                               reinterpret_cast<sockaddr*>(&from), &fromLength);
+  if (n < 0) return;
+  std::vector<std::string> addresses;
+  for (const auto& [ip, endpoint] : registry_.endpoints()) addresses.push_back(ip);
+  const std::span<const std::uint8_t> datagram(datagram_.data(), static_cast<std::size_t>(n));
+  for (const std::string& ip : addresses) {
+    HandleDatagram(registry_, log_, ip, nic::kAttributePort, datagram, PeerOf(from));
+  }
+}
+
+std::uint64_t SimLoop::Generation() const { return registry_.generation() + jobs_.generation(); }
+
+}  // namespace nicsim
