@@ -59,24 +59,66 @@ if(SUITE_WINDOWS)
   set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine)
 endif()
 
-# suite_test(name SOURCES files... LIBS libs... [LABELS labels...])
+# suite_test(name SOURCES files... LIBS libs... [LABELS label]
+#            [NICSIM fixture])
 # One GoogleTest program. Natively each test case becomes a ctest test; under
 # Wine the whole program is one ctest test (test discovery would run Wine at
-# build time, before the fixture has started the server).
+# build time, before the fixture has started the server). With NICSIM the
+# tests run while that simulated network is up and find it through
+# NICSIM_STATE.
 function(suite_test name)
   if(SUITE_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "NICSIM" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_compile_options(${name} PRIVATE ${SUITE_CXX_FLAGS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  set(fixtures "")
+  set(environment "")
+  if(T_NICSIM)
+    set(fixtures ${T_NICSIM})
+    set(environment "NICSIM_STATE=${CMAKE_BINARY_DIR}/nicsim/${T_NICSIM}")
+  endif()
+  # Test discovery writes list properties unquoted, so a test case carries one
+  # label: the one given, else "native".
+  set(label native)
+  if(T_LABELS)
+    set(label ${T_LABELS})
+  endif()
   if(SUITE_WINDOWS)
     add_test(NAME win.${name} COMMAND ${name})
-    set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED wine LABELS "windows;${T_LABELS}" TIMEOUT 300)
+    set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED "wine;${fixtures}"
+                         LABELS "windows;${T_LABELS}" TIMEOUT 300 ENVIRONMENT "${environment}")
   else()
-    gtest_discover_tests(${name} PROPERTIES LABELS "native;${T_LABELS}" DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                         PROPERTIES LABELS ${label} FIXTURES_REQUIRED "${fixtures}"
+                                    ENVIRONMENT "${environment}")
   endif()
+endfunction()
+
+# suite_nicsim_fixture(name CONFIG file PORT control-port)
+# A simulated printer network started before the tests that name it and
+# stopped after them. The Windows build uses the native simulator.
+set(SUITE_NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build/native CACHE PATH
+    "Native build folder whose tools (the NIC simulator) the Windows tests use")
+function(suite_nicsim_fixture name)
+  if(SUITE_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(N "" "CONFIG;PORT" "" ${ARGN})
+  if(SUITE_WINDOWS)
+    set(nicsim ${SUITE_NATIVE_BUILD}/tools/nicsim/nicsim)
+  else()
+    set(nicsim $<TARGET_FILE:nicsim>)
+  endif()
+  set(state ${CMAKE_BINARY_DIR}/nicsim/${name})
+  add_test(NAME nicsim.${name}.start
+           COMMAND ${PROJECT_SOURCE_DIR}/cmake/nicsim-fixture start ${state} ${nicsim}
+                   ${CMAKE_CURRENT_SOURCE_DIR}/${N_CONFIG} ${N_PORT})
+  set_tests_properties(nicsim.${name}.start PROPERTIES FIXTURES_SETUP ${name} TIMEOUT 30)
+  add_test(NAME nicsim.${name}.stop COMMAND ${PROJECT_SOURCE_DIR}/cmake/nicsim-fixture stop ${state})
+  set_tests_properties(nicsim.${name}.stop PROPERTIES FIXTURES_CLEANUP ${name})
 endfunction()
 
 # suite_fuzz_target(name SOURCE file LIBS libs...)
@@ -119,5 +161,13 @@ endfunction()
 function(suite_deliverable target)
   if(SUITE_WINDOWS)
     install(TARGETS ${target} RUNTIME DESTINATION . LIBRARY DESTINATION .)
+  endif()
+endfunction()
+
+# suite_tool(target): a Windows build of a developer or administrator tool,
+# installed into dist/tools by ./run build.
+function(suite_tool target)
+  if(SUITE_WINDOWS)
+    install(TARGETS ${target} RUNTIME DESTINATION tools)
   endif()
 endfunction()

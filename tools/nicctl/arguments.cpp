@@ -1,0 +1,104 @@
+#include "tools/nicctl/arguments.h"
+
+#include <cstdlib>
+
+#include "nicconf/proto/address_text.h"
+
+const char* const kUsage =
+    "usage: nicctl search <broadcast-address> [--timeout <s>] [--max <n>]\n"
+    "       nicctl search <first-address> <last-octet> [--timeout <s>]\n"
+    "       nicctl status <ip> <mac> [<ip> <mac>...] [--timeout <s>]\n"
+    "       nicctl wake <mac> [--to <broadcast-address>]\n";
+
+namespace {
+
+bool IsAddress(const std::string& text) {
+  nic::Ipv4 ip{};
+  return nic::ParseDottedIp(text.c_str(), ip);
+}
+
+// Six two-digit hex pairs with colons, as the printer list writes them.
+bool IsMac(const std::string& text) {
+  nic::Mac mac{};
+  return text.size() == 17 && nic::ParseMacText(text.c_str(), mac);
+}
+
+bool ReadNumber(const std::string& text, long low, long high, long& value) {
+  char* end = nullptr;
+  value = std::strtol(text.c_str(), &end, 10);
+  return !text.empty() && *end == '\0' && value >= low && value <= high;
+}
+
+// Takes "--timeout" and "--max" and "--to" out of `words`.
+bool TakeOptions(std::vector<std::string>& words, Arguments& args, std::string& error) {
+  for (std::size_t i = 0; i < words.size();) {
+    const std::string& word = words[i];
+    if (word.rfind("--", 0) != 0) {
+      ++i;
+      continue;
+    }
+    if (i + 1 >= words.size()) return error = word + " needs a value", false;
+    const std::string& value = words[i + 1];
+    long n = 0;
+    if (word == "--timeout") {
+      if (!ReadNumber(value, 1, 3600, n)) return error = "time-out must be 1..3600 seconds", false;
+      args.timeoutMs = static_cast<std::uint32_t>(n) * 1000;
+    } else if (word == "--max") {
+      if (!ReadNumber(value, 1, 1000, n)) return error = "--max must be 1..1000", false;
+      args.maxResults = static_cast<std::size_t>(n);
+    } else if (word == "--to") {
+      if (!IsAddress(value)) return error = "not a dotted IPv4 address: " + value, false;
+      args.wakeTo = value;
+    } else {
+      return error = "unknown option " + word, false;
+    }
+    words.erase(words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + 2);
+  }
+  return true;
+}
+
+bool ParseSearch(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  if (rest.empty() || rest.size() > 2) return error = "search takes an address and maybe a last octet", false;
+  if (!IsAddress(rest[0])) return error = "not a dotted IPv4 address: " + rest[0], false;
+  args.address = rest[0];
+  args.command = Command::Search;
+  if (rest.size() == 1) return true;
+  long last = 0;
+  if (!ReadNumber(rest[1], 1, 254, last)) return error = "last octet must be 1..254: " + rest[1], false;
+  args.command = Command::RangeSearch;
+  args.lastValue = static_cast<int>(last);
+  return true;
+}
+
+bool ParseStatus(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  if (rest.empty() || rest.size() % 2 != 0) return error = "status takes pairs of <ip> <mac>", false;
+  for (std::size_t i = 0; i < rest.size(); i += 2) {
+    if (!IsAddress(rest[i])) return error = "not a dotted IPv4 address: " + rest[i], false;
+    if (!IsMac(rest[i + 1])) return error = "not a MAC address (six hex pairs): " + rest[i + 1], false;
+    args.printers.emplace_back(rest[i], rest[i + 1]);
+  }
+  args.command = Command::Status;
+  return true;
+}
+
+bool ParseWake(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  if (rest.size() != 1) return error = "wake takes one MAC address", false;
+  if (!IsMac(rest[0])) return error = "not a MAC address (six hex pairs): " + rest[0], false;
+  args.mac = rest[0];
+  args.command = Command::Wake;
+  return true;
+}
+
+}  // namespace
+
+bool ParseArguments(const std::vector<std::string>& words, Arguments& args, std::string& error) {
+  if (words.empty()) return error = "no command", false;
+  std::vector<std::string> rest(words.begin() + 1, words.end());
+  if (!TakeOptions(rest, args, error)) return false;
+  const std::string& command = words[0];
+  if (command == "search") return ParseSearch(rest, args, error);
+  if (command == "status") return ParseStatus(rest, args, error);
+  if (command == "wake") return ParseWake(rest, args, error);
+  error = "unknown command " + command;
+  return false;
+}

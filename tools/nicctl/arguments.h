@@ -1,0 +1,25 @@
+#pragma once
+// The command line of nicctl, checked before anything touches the network.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+enum class Command { Search, RangeSearch, Status, Wake };
+
+struct Arguments {
+  Command command = Command::Search;
+  std::string address;  // broadcast or first address
+  int lastValue = 0;    // range search
+  std::vector<std::pair<std::string, std::string>> printers;  // status: ip, mac
+  std::string mac;      // wake
+  std::string wakeTo = "255.255.255.255";
+  std::uint32_t timeoutMs = 3000;
+  std::size_t maxResults = 100;
+};
+
+// Fills `args`, or returns false with a one-line reason in `error`.
+bool ParseArguments(const std::vector<std::string>& words, Arguments& args, std::string& error);
+
+extern const char* const kUsage;

@@ -1,0 +1,106 @@
+// nicctl: finding, polling and waking printer NICs from a command line.
+// Exit codes: 0 done, 1 nothing answered (or a printer did not), 2 bad
+// arguments, 3 the network could not be used.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "nicconf/exchange/message_sink.h"
+#include "nicconf/exchange/network.h"
+#include "nicconf/exchange/nic_search.h"
+#include "nicconf/exchange/status_poll.h"
+#include "nicconf/exchange/wake_up.h"
+#include "common/bounded_text.h"
+#include "platform/tick.h"
+#include "tools/nicctl/arguments.h"
+#include "tools/nicctl/reports.h"
+#include "tools/nicctl/terminal_text.h"
+
+namespace {
+
+constexpr int kExitNoAnswer = 1;
+constexpr int kExitUsage = 2;
+constexpr int kExitNetwork = 3;
+
+void PrintMessage(void*, nic::MessageIcon, int titleId, int textId) {
+  const std::string text = std::string(nic::MessageText(titleId)) + ": " + nic::MessageText(textId);
+  std::fprintf(stderr, "nicctl: %s\n", ForTerminal(text).c_str());
+}
+
+void WaitFinished(const nic::Exchange* exchange) {
+  while (!nic::IsFinished(exchange)) platform::SleepMs(20);
+}
+
+int Search(const Arguments& args) {
+  nic::NicSearch* search =
+      args.command == Command::Search
+          ? nic::StartBroadcastSearch(args.address.c_str(), args.maxResults, args.timeoutMs)
+          : nic::StartRangeSearch(args.address.c_str(), args.lastValue, args.maxResults,
+                                  args.timeoutMs);
+  if (search == nullptr) return kExitNetwork;
+  WaitFinished(search);
+  std::vector<nic::FoundNic> found(nic::GetFoundCount(search));
+  for (std::size_t i = 0; i < found.size(); ++i) nic::GetFoundNic(search, i, found[i]);
+  const nic::ExchangeStatus status = search->status();
+  nic::Release(search);
+  std::fputs(ForTerminal(SearchReport(found)).c_str(), stdout);
+  if (status.endCode != nic::kFinished) {
+    std::fprintf(stderr, "nicctl: search ended with code %u, socket error %d\n", status.endCode,
+                 status.socketError);
+    return kExitNetwork;
+  }
+  return found.empty() ? kExitNoAnswer : 0;
+}
+
+int Status(const Arguments& args) {
+  std::vector<nic::PrinterRecord> records(args.printers.size(), nic::PrinterRecord{});
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    CopyBoundedText(records[i].ip, args.printers[i].first.c_str());
+    CopyBoundedText(records[i].mac, args.printers[i].second.c_str());
+  }
+  nic::StatusPoll* poll = nic::StartStatusPoll(records, args.timeoutMs);
+  if (poll == nullptr) return kExitNetwork;
+  WaitFinished(poll);
+  const std::vector<nic::PolledPrinter> printers = poll->printers();
+  nic::Release(poll);
+  std::fputs(ForTerminal(StatusReport(printers)).c_str(), stdout);
+  for (const nic::PolledPrinter& p : printers) {
+    if (p.info.attrReceived == 0) return kExitNoAnswer;
+  }
+  return 0;
+}
+
+int Wake(const Arguments& args) {
+  if (!nic::SendWakeUp(args.mac.c_str(), args.wakeTo.c_str())) {
+    std::fprintf(stderr, "nicctl: the wake-up packet could not be sent\n");
+    return kExitNetwork;
+  }
+  std::printf("wake-up packet for %s sent to %s\n", args.mac.c_str(), args.wakeTo.c_str());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments args;
+  std::string error;
+  if (!ParseArguments(std::vector<std::string>(argv + 1, argv + argc), args, error)) {
+    std::fprintf(stderr, "nicctl: %s\n%s", error.c_str(), kUsage);
+    return kExitUsage;
+  }
+  if (!nic::StartNetwork()) {
+    std::fprintf(stderr, "nicctl: TCP/IP is not available\n");
+    return kExitNetwork;
+  }
+  nic::SetMessageSink({PrintMessage, nullptr});
+  int result = 0;
+  switch (args.command) {
+    case Command::Search:
+    case Command::RangeSearch: result = Search(args); break;
+    case Command::Status: result = Status(args); break;
+    case Command::Wake: result = Wake(args); break;
+  }
+  nic::StopNetwork();
+  std::fflush(stdout);
+  return result;
+}
