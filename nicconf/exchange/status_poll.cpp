@@ -49,9 +49,12 @@ void TakeStatus(const StatusRecord& status, PrinterPictureInfo& info) {
 StatusPoll::StatusPoll(std::span<const PrinterRecord> printers, std::uint32_t timeoutMs)
     : Exchange(ExchangeKind::Poll, timeoutMs) {
   printers_.reserve(printers.size());
-  for (const PrinterRecord& record : printers) printers_.push_back(FromRecord(record));
-  for (PolledPrinter& p : printers_) {
-    for (const PolledPrinter& other : printers_) p.sameIpCount += CompareIpText(p.ip, other.ip) == 0;
+  for (const PrinterRecord& record : printers) {
+    printers_.push_back(FromRecord(record));
+    addresses_.push_back(ReadIpNumbers(printers_.back().ip));
+  }
+  for (std::size_t i = 0; i < printers_.size(); ++i) {
+    for (const IpNumbers& other : addresses_) printers_[i].sameIpCount += addresses_[i] == other;
   }
 }
 
@@ -147,8 +150,10 @@ void StatusPoll::MatchReply(std::span<const std::uint8_t> datagram,
       !GetMacText(*reply, mac, sizeof mac)) {
     return;
   }
-  for (PolledPrinter& p : printers_) {
-    if (CompareIpText(p.ip, from.ip) != 0 || CompareMacText(p.mac, mac) != 0) continue;
+  const IpNumbers source = ReadIpNumbers(from.ip);
+  for (std::size_t i = 0; i < printers_.size(); ++i) {
+    PolledPrinter& p = printers_[i];
+    if (addresses_[i] != source || CompareMacText(p.mac, mac) != 0) continue;
     GetByteAttribute(*reply, tag::kPrintActivity, p.info.printActivity);
     GetByteAttribute(*reply, tag::kPortStatus, p.info.portStatus);
     std::size_t length = 0;
@@ -162,8 +167,10 @@ void StatusPoll::MatchReply(std::span<const std::uint8_t> datagram,
 
 void StatusPoll::MatchStatus(std::span<const std::uint8_t> datagram,
                              const platform::ReceivedFrom& from) {
-  for (PolledPrinter& p : printers_) {
-    if (CompareIpText(p.ip, from.ip) != 0) continue;
+  const IpNumbers source = ReadIpNumbers(from.ip);
+  for (std::size_t i = 0; i < printers_.size(); ++i) {
+    PolledPrinter& p = printers_[i];
+    if (addresses_[i] != source) continue;
     if (p.sameIpCount >= 2) return;
     auto status = std::make_unique<StatusRecord>();
     if (ParseStatusDatagram(datagram, *status)) TakeStatus(*status, p.info);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "nicconf/exchange/exchange.h"
+#include "nicconf/proto/address_text.h"
 #include "nicconf/proto/printer_record.h"
 #include "platform/udp_socket.h"
 
@@ -64,6 +65,7 @@ class StatusPoll : public Exchange {
   void MatchStatus(std::span<const std::uint8_t> datagram, const platform::ReceivedFrom& from);
 
   std::vector<PolledPrinter> printers_;
+  std::vector<IpNumbers> addresses_;  // each entry's ip, read once for matching
 };
 
 StatusPoll* StartStatusPoll(std::span<const PrinterRecord> printers, std::uint32_t timeoutMs);

@@ -25,8 +25,9 @@ const char* ReadOctet(const char* p, std::uint8_t& octet) {
   return p;
 }
 
-// Lenient reading for comparisons: a run of digits per octet, '.' between.
-std::array<long, 4> ReadIpNumbers(const char* text) {
+}  // namespace
+
+IpNumbers ReadIpNumbers(const char* text) {
   std::array<long, 4> numbers{};
   const char* p = text;
   for (std::size_t i = 0; i < numbers.size() && p != nullptr && *p != '\0'; ++i) {
@@ -41,8 +42,6 @@ std::array<long, 4> ReadIpNumbers(const char* text) {
   }
   return numbers;
 }
-
-}  // namespace
 
 bool ParseDottedIp(const char* text, Ipv4& ip) {
   if (text == nullptr) return false;

@@ -29,6 +29,12 @@ bool ParseMacText(const char* text, Mac& mac);
 // "%02X:%02X:%02X:%02X:%02X:%02X" into a buffer of at least kMacTextSize bytes.
 void FormatMacText(const Mac& mac, char* text);
 
+// The four decimal numbers of a dotted text, read leniently: a run of digits
+// per octet, '.' between, missing numbers 0. Reading once and comparing the
+// numbers is what CompareIpText does.
+using IpNumbers = std::array<long, 4>;
+IpNumbers ReadIpNumbers(const char* text);
+
 // Reads each text as four decimal numbers and compares octet by octet, first
 // octet first; returns the first non-zero difference (0 when equal). Missing
 // numbers read as 0.

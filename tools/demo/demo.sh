@@ -1,0 +1,39 @@
+#!/bin/bash
+# The suite at work against a simulated office: six printer NICs on
+# 127.0.3.x (ready, printing, toner low, paper out in hopper 2, cover open,
+# and one that does not answer), found and polled with nicctl, natively and
+# as the Windows build under Wine.
+#   demo.sh <native-build> <windows-build>
+set -euo pipefail
+native=$1 windows=$2
+here=$(cd "$(dirname "$0")" && pwd)
+state=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+  "$windows/wine-run" --stop
+  rm -rf "$state"
+}
+trap cleanup EXIT
+
+"$native/tools/nicsim/nicsim" --config "$here/demo_network.ini" --jobs "$state/jobs" \
+  --broadcast 127.0.3.255 </dev/null >"$state/out" 2>"$state/err" &
+pid=$!
+for _ in $(seq 100); do grep -qx ready "$state/out" && break; sleep 0.05; done
+grep -qx ready "$state/out" || { cat "$state/err"; exit 1; }
+
+nicctl=$native/tools/nicctl/nicctl
+show() { echo; echo "\$ nicctl $*"; "$nicctl" "$@" || echo "(exit code $?)"; }
+
+show search 127.0.3.1 10 --timeout 1
+show search 127.0.3.255 --timeout 1
+show status 127.0.3.2 00:80:87:03:00:02 127.0.3.3 00:80:87:03:00:03 \
+            127.0.3.4 00:80:87:03:00:04 127.0.3.5 00:80:87:03:00:05 \
+            127.0.3.6 00:80:87:03:00:06 127.0.3.7 00:80:87:03:00:07 --timeout 1
+show search 127.0.3.1 999
+
+echo
+echo "\$ wine nicctl.exe status 127.0.3.5 00:80:87:03:00:05   (the Windows build, Shift_JIS on its console)"
+"$windows/wine-run" --start
+"$windows/wine-run" "$windows/tools/nicctl/nicctl.exe" status 127.0.3.5 00:80:87:03:00:05 --timeout 1 |
+  iconv -f CP932 -t UTF-8 || true
