@@ -84,8 +84,12 @@ int Wake(const Arguments& args) {
 int main(int argc, char** argv) {
   Arguments args;
   std::string error;
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+  }
   if (!ParseArguments(std::vector<std::string>(argv + 1, argv + argc), args, error)) {
-    std::fprintf(stderr, "nicctl: %s\n%s", error.c_str(), kUsage);
+    std::fprintf(stderr, "nicctl: %s\n", error.c_str());
     return kExitUsage;
   }
   if (!nic::StartNetwork()) {
