@@ -107,6 +107,24 @@ void StopSockets() {
 #endif
 }
 
+int LocalAddressToward(const char* destination, char (&ip)[16]) {
+  ip[0] = '\0';
+  sockaddr_in address;
+  if (!MakeAddress(destination, 9, address)) return kWsaInvalidArgument;
+  UdpSocket socket;
+  if (const int error = socket.Open(); error != 0) return error;
+  const SocketHandle s = Native(socket.handle_);
+  if (connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    return LastSocketError();
+  }
+  sockaddr_in local{};
+  SockLen length = sizeof local;
+  if (getsockname(s, reinterpret_cast<sockaddr*>(&local), &length) != 0) return LastSocketError();
+  const auto* octets = reinterpret_cast<const std::uint8_t*>(&local.sin_addr);
+  std::snprintf(ip, sizeof ip, "%u.%u.%u.%u", octets[0], octets[1], octets[2], octets[3]);
+  return 0;
+}
+
 UdpSocket::~UdpSocket() { Close(); }
 
 UdpSocket::UdpSocket(UdpSocket&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}

@@ -17,6 +17,10 @@ void StopSockets();
 
 enum class WaitResult { Ready, TimedOut, Failed };
 
+// This host's address on the way to `destination` (no datagram is sent):
+// what the route/ARP path names as the gateway. Returns 0 or the error.
+int LocalAddressToward(const char* destination, char (&ip)[16]);
+
 struct ReceivedFrom {
   char ip[16];
   std::uint16_t port;
@@ -53,6 +57,7 @@ class UdpSocket {
   WaitResult WaitWritable(std::uint32_t milliseconds, int& error);
 
  private:
+  friend int LocalAddressToward(const char* destination, char (&ip)[16]);
   std::intptr_t handle_ = -1;
 };
 

@@ -62,6 +62,14 @@ TEST_F(UdpSocketTest, BadAddressTextIsRefusedBeforeSending) {
   EXPECT_FALSE(s.IsOpen());
 }
 
+TEST_F(UdpSocketTest, LocalAddressTowardLoopbackIsLoopback) {
+  char ip[16] = "x";
+  ASSERT_EQ(LocalAddressToward("127.0.0.5", ip), 0);
+  EXPECT_STREQ(ip, "127.0.0.1");
+  EXPECT_NE(LocalAddressToward("no address", ip), 0);
+  EXPECT_STREQ(ip, "");
+}
+
 TEST_F(UdpSocketTest, MovedSocketOwnsTheHandle) {
   UdpSocket a;
   ASSERT_EQ(a.Open(), 0);

@@ -2,13 +2,18 @@
 
 #include <cstdlib>
 
+#include "nicconf/exchange/nic_transaction.h"
 #include "nicconf/proto/address_text.h"
 
 const char* const kUsage =
     "usage: nicctl search <broadcast-address> [--timeout <s>] [--max <n>]\n"
     "       nicctl search <first-address> <last-octet> [--timeout <s>]\n"
     "       nicctl status <ip> <mac> [<ip> <mac>...] [--timeout <s>]\n"
-    "       nicctl wake <mac> [--to <broadcast-address>]\n";
+    "       nicctl wake <mac> [--to <broadcast-address>]\n"
+    "       nicctl read <ip> [<mac>] [--config] [--timeout <s>]\n"
+    "       nicctl set <ip> <mac> <field>=<value>... [--timeout <s>]\n"
+    "       nicctl set-ip <mac> <new-ip> [--timeout <s>]\n"
+    "       nicctl power-off <ip> <mac> [--timeout <s>]\n";
 
 namespace {
 
@@ -35,6 +40,11 @@ bool TakeOptions(std::vector<std::string>& words, Arguments& args, std::string& 
     const std::string& word = words[i];
     if (word.rfind("--", 0) != 0) {
       ++i;
+      continue;
+    }
+    if (word == "--config") {
+      args.withConfig = true;
+      words.erase(words.begin() + static_cast<long>(i));
       continue;
     }
     if (i + 1 >= words.size()) return error = word + " needs a value", false;
@@ -89,16 +99,71 @@ bool ParseWake(const std::vector<std::string>& rest, Arguments& args, std::strin
   return true;
 }
 
+bool TakeIpAndMac(const std::string& ip, const std::string& mac, Arguments& args,
+                  std::string& error) {
+  if (!IsAddress(ip)) return error = "not a dotted IPv4 address: " + ip, false;
+  if (!IsMac(mac)) return error = "not a MAC address (six hex pairs): " + mac, false;
+  args.address = ip;
+  args.mac = mac;
+  return true;
+}
+
+// Without a MAC the first NIC to answer at the address is read.
+bool ParseRead(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  if (rest.empty() || rest.size() > 2) return error = "read takes an <ip> and maybe a <mac>", false;
+  args.command = Command::Read;
+  return TakeIpAndMac(rest[0], rest.size() == 2 ? rest[1] : nic::kPlaceholderMac, args, error);
+}
+
+bool ParseSet(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  if (rest.size() < 3) return error = "set takes <ip> <mac> and <field>=<value>...", false;
+  if (!TakeIpAndMac(rest[0], rest[1], args, error)) return false;
+  for (std::size_t i = 2; i < rest.size(); ++i) {
+    FieldSetting setting;
+    if (!ParseFieldSetting(rest[i], setting, error)) return false;
+    args.settings.push_back(std::move(setting));
+  }
+  args.command = Command::Set;
+  return true;
+}
+
+bool ParseSetIp(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  if (rest.size() != 2) return error = "set-ip takes a <mac> and the <new-ip>", false;
+  if (!TakeIpAndMac(rest[1], rest[0], args, error)) return false;
+  args.newIp = rest[1];
+  args.address = nic::kUnknownNicAddress;
+  args.command = Command::SetIp;
+  return true;
+}
+
+bool ParsePowerOff(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  if (rest.size() != 2) return error = "power-off takes an <ip> and a <mac>", false;
+  args.command = Command::PowerOff;
+  return TakeIpAndMac(rest[0], rest[1], args, error);
+}
+
+bool ParseCommand(const std::string& command, const std::vector<std::string>& rest,
+                  Arguments& args, std::string& error) {
+  if (command == "search") return ParseSearch(rest, args, error);
+  if (command == "status") return ParseStatus(rest, args, error);
+  if (command == "wake") return ParseWake(rest, args, error);
+  if (command == "read") return ParseRead(rest, args, error);
+  if (command == "set") return ParseSet(rest, args, error);
+  if (command == "set-ip") return ParseSetIp(rest, args, error);
+  if (command == "power-off") return ParsePowerOff(rest, args, error);
+  error = "unknown command " + command;
+  return false;
+}
+
 }  // namespace
 
 bool ParseArguments(const std::vector<std::string>& words, Arguments& args, std::string& error) {
   if (words.empty()) return error = "no command", false;
   std::vector<std::string> rest(words.begin() + 1, words.end());
   if (!TakeOptions(rest, args, error)) return false;
-  const std::string& command = words[0];
-  if (command == "search") return ParseSearch(rest, args, error);
-  if (command == "status") return ParseStatus(rest, args, error);
-  if (command == "wake") return ParseWake(rest, args, error);
-  error = "unknown command " + command;
-  return false;
+  if (!ParseCommand(words[0], rest, args, error)) return false;
+  if (args.withConfig && args.command != Command::Read) {
+    return error = "--config belongs to read", false;
+  }
+  return true;
 }

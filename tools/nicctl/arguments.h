@@ -6,15 +6,20 @@
 #include <utility>
 #include <vector>
 
-enum class Command { Search, RangeSearch, Status, Wake };
+#include "tools/nicctl/field_setting.h"
+
+enum class Command { Search, RangeSearch, Status, Wake, Read, Set, SetIp, PowerOff };
 
 struct Arguments {
   Command command = Command::Search;
-  std::string address;  // broadcast or first address
+  std::string address;  // broadcast or first address; the NIC's for read, set, power-off
   int lastValue = 0;    // range search
   std::vector<std::pair<std::string, std::string>> printers;  // status: ip, mac
-  std::string mac;      // wake
+  std::string mac;      // wake, read, set, set-ip, power-off
   std::string wakeTo = "255.255.255.255";
+  bool withConfig = false;            // read: also the configuration items
+  std::vector<FieldSetting> settings;  // set
+  std::string newIp;                  // set-ip
   std::uint32_t timeoutMs = 3000;
   std::size_t maxResults = 100;
 };

@@ -1,6 +1,5 @@
-// nicctl: finding, polling and waking printer NICs from a command line.
-// Exit codes: 0 done, 1 nothing answered (or a printer did not), 2 bad
-// arguments, 3 the network could not be used.
+// nicctl: finding, polling, waking, reading and configuring printer NICs
+// from a command line. Exit codes: see exit_codes.h.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,24 +10,19 @@
 #include "nicconf/exchange/status_poll.h"
 #include "nicconf/exchange/wake_up.h"
 #include "common/bounded_text.h"
-#include "platform/tick.h"
+#include "platform/udp_socket.h"
 #include "tools/nicctl/arguments.h"
+#include "tools/nicctl/exchange_wait.h"
+#include "tools/nicctl/exit_codes.h"
 #include "tools/nicctl/reports.h"
 #include "tools/nicctl/terminal_text.h"
+#include "tools/nicctl/transaction_commands.h"
 
 namespace {
-
-constexpr int kExitNoAnswer = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitNetwork = 3;
 
 void PrintMessage(void*, nic::MessageIcon, int titleId, int textId) {
   const std::string text = std::string(nic::MessageText(titleId)) + ": " + nic::MessageText(textId);
   std::fprintf(stderr, "nicctl: %s\n", ForTerminal(text).c_str());
-}
-
-void WaitFinished(const nic::Exchange* exchange) {
-  while (!nic::IsFinished(exchange)) platform::SleepMs(20);
 }
 
 int Search(const Arguments& args) {
@@ -97,12 +91,20 @@ int main(int argc, char** argv) {
     return kExitNetwork;
   }
   nic::SetMessageSink({PrintMessage, nullptr});
+  // A NIC reached through route and ARP is routed through this host's
+  // address on the way to it.
+  char local[16];
+  if (platform::LocalAddressToward(args.address.c_str(), local) == 0) nic::SetLocalAddress(local);
   int result = 0;
   switch (args.command) {
     case Command::Search:
     case Command::RangeSearch: result = Search(args); break;
     case Command::Status: result = Status(args); break;
     case Command::Wake: result = Wake(args); break;
+    case Command::Read: result = RunRead(args); break;
+    case Command::Set: result = RunSet(args); break;
+    case Command::SetIp: result = RunSetIp(args); break;
+    case Command::PowerOff: result = RunPowerOff(args); break;
   }
   nic::StopNetwork();
   std::fflush(stdout);

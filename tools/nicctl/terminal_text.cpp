@@ -13,16 +13,40 @@
 
 namespace {
 
+constexpr unsigned kShiftJisCodePage = 932;
+
 #ifdef _WIN32
-std::string Convert(const std::string& text, UINT to) {
-  if (text.empty() || to == 932) return text;
-  const int wide = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring w(static_cast<std::size_t>(wide), L'\0');
-  MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), w.data(), wide);
-  const int n = WideCharToMultiByte(to, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(to, 0, w.data(), wide, out.data(), n, nullptr, nullptr);
+std::wstring Widen(const std::string& text, UINT from, DWORD flags) {
+  const int wide = MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0);
+  std::wstring w(static_cast<std::size_t>(wide > 0 ? wide : 0), L'\0');
+  MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), w.data(), wide);
+  return w;
+}
+
+std::string Narrow(const std::wstring& w, UINT to, BOOL* lossy) {
+  const int wide = static_cast<int>(w.size());
+  const int n = WideCharToMultiByte(to, 0, w.data(), wide, nullptr, 0, nullptr, lossy);
+  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+  WideCharToMultiByte(to, 0, w.data(), wide, out.data(), n, nullptr, lossy);
   return out;
+}
+
+std::string Convert(const std::string& text, UINT to) {
+  if (text.empty() || to == kShiftJisCodePage) return text;
+  return Narrow(Widen(text, kShiftJisCodePage, 0), to, nullptr);
+}
+
+// The C runtime hands main its arguments in the ANSI code page, whatever
+// the console's input code page says.
+bool ConvertStrictly(const std::string& text, std::string& out) {
+  const UINT from = GetACP();
+  if (text.empty() || from == kShiftJisCodePage) return out = text, true;
+  const std::wstring w = Widen(text, from, MB_ERR_INVALID_CHARS);
+  if (w.empty()) return false;
+  BOOL lossy = FALSE;
+  out = Narrow(w, kShiftJisCodePage, &lossy);
+  return !lossy && !out.empty();
 }
 #else
 const char* TerminalEncoding() {
@@ -58,6 +82,24 @@ std::string Convert(const std::string& text, const char* to) {
   iconv_close(cd);
   return out;
 }
+
+bool ConvertStrictly(const std::string& text, std::string& out) {
+  iconv_t cd = iconv_open("CP932", TerminalEncoding());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  out.clear();
+  char buffer[256];
+  char* in = const_cast<char*>(text.data());
+  std::size_t inLeft = text.size();
+  bool ok = true;
+  while (ok && inLeft > 0) {
+    char* o = buffer;
+    std::size_t outLeft = sizeof buffer;
+    ok = iconv(cd, &in, &inLeft, &o, &outLeft) != static_cast<std::size_t>(-1) || errno == E2BIG;
+    out.append(buffer, static_cast<std::size_t>(o - buffer));
+  }
+  iconv_close(cd);
+  return ok;
+}
 #endif
 
 }  // namespace
@@ -68,4 +110,8 @@ std::string ForTerminal(const std::string& shiftJis) {
 #else
   return Convert(shiftJis, TerminalEncoding());
 #endif
+}
+
+bool FromTerminal(const std::string& typed, std::string& shiftJis) {
+  return ConvertStrictly(typed, shiftJis);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "nicconf/exchange/nic_transaction.h"
+
 namespace {
 
 bool Parse(std::vector<std::string> words, Arguments& args, std::string& error) {
@@ -57,6 +59,87 @@ TEST(NicctlArguments, BadInputIsRefusedWithOneLine) {
     Arguments args;
     std::string error;
     EXPECT_FALSE(Parse(words, args, error)) << (words.empty() ? "" : words[0]);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+  }
+}
+
+TEST(NicctlArguments, ReadTakesAnAddressAndMaybeAMac) {
+  Arguments args;
+  std::string error;
+  ASSERT_TRUE(Parse({"read", "127.0.1.2", "00:80:87:01:00:02", "--config", "--timeout", "1"},
+                    args, error)) << error;
+  EXPECT_EQ(args.command, Command::Read);
+  EXPECT_EQ(args.address, "127.0.1.2");
+  EXPECT_EQ(args.mac, "00:80:87:01:00:02");
+  EXPECT_TRUE(args.withConfig);
+  EXPECT_EQ(args.timeoutMs, 1000u);
+
+  Arguments first;
+  ASSERT_TRUE(Parse({"read", "127.0.1.3"}, first, error)) << error;
+  EXPECT_EQ(first.mac, nic::kPlaceholderMac);
+  EXPECT_FALSE(first.withConfig);
+}
+
+TEST(NicctlArguments, SetCollectsCheckedSettings) {
+  Arguments args;
+  std::string error;
+  ASSERT_TRUE(Parse({"set", "10.0.0.5", "00:80:87:00:00:05", "name=PRN1", "config.ftp-timeout=5",
+                     "context=O=OFFICE"}, args, error)) << error;
+  EXPECT_EQ(args.command, Command::Set);
+  ASSERT_EQ(args.settings.size(), 3u);
+  EXPECT_EQ(args.settings[0].target, SettingTarget::Attribute);
+  EXPECT_EQ(args.settings[1].target, SettingTarget::ConfigItem);
+  EXPECT_EQ(args.settings[2].target, SettingTarget::ExtendedText);
+  EXPECT_EQ(args.settings[2].value, "O=OFFICE");
+}
+
+TEST(NicctlArguments, SetIpSpeaksToTheUnknownNicAddress) {
+  Arguments args;
+  std::string error;
+  ASSERT_TRUE(Parse({"set-ip", "00:80:87:00:00:05", "10.0.0.9"}, args, error)) << error;
+  EXPECT_EQ(args.command, Command::SetIp);
+  EXPECT_EQ(args.address, nic::kUnknownNicAddress);
+  EXPECT_EQ(args.newIp, "10.0.0.9");
+  EXPECT_EQ(args.mac, "00:80:87:00:00:05");
+}
+
+TEST(NicctlArguments, PowerOffTakesAddressAndMac) {
+  Arguments args;
+  std::string error;
+  ASSERT_TRUE(Parse({"power-off", "10.0.0.5", "00:80:87:00:00:05"}, args, error)) << error;
+  EXPECT_EQ(args.command, Command::PowerOff);
+  EXPECT_EQ(args.address, "10.0.0.5");
+}
+
+TEST(NicctlArguments, BadTransactionInputIsRefusedWithOneLine) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"read"},
+      {"read", "10.0.0"},
+      {"read", "10.0.0.5", "00:80:87:00:00"},
+      {"read", "10.0.0.5", "00:80:87:00:00:05", "extra"},
+      {"search", "10.0.0.255", "--config"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "colour=blue"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "name"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "=PRN"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "ip=10.0.0.01"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "access-period=256"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "config.link-timeout=65536"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "config.name=a;b"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "mac=00:00:00:00:00:00"},
+      {"set", "10.0.0.5", "00:80:87:00:00:05", "name=PRN", "attr.31=zz"},
+      {"set", "10.0.0.5", "00-80-87-00-00-05", "name=PRN"},
+      {"set-ip", "00:80:87:00:00:05"},
+      {"set-ip", "00:80:87:00:00:05", "10.0.0.256"},
+      {"set-ip", "10.0.0.9", "00:80:87:00:00:05"},
+      {"power-off", "10.0.0.5"},
+      {"power-off", "10.0.0.5", "00:80:87:00:00:5"},
+  };
+  for (const auto& words : bad) {
+    Arguments args;
+    std::string error;
+    EXPECT_FALSE(Parse(words, args, error)) << words[0] << " " << words.back();
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(error.find('\n'), std::string::npos);
   }
