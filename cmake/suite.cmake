@@ -18,7 +18,11 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
 endif()
 
 if(SUITE_WINDOWS)
+  enable_language(RC)
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Resource scripts are UTF-8 (Japanese texts); without this windres
+  # silently garbles them.
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 endif()
 
 # suite_library(name sources...): a static library of project code.

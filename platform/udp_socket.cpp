@@ -68,6 +68,19 @@ void IgnorePortUnreachable(std::intptr_t handle) {
 }
 #endif
 
+// A connected socket hears of an earlier datagram's ICMP port-unreachable
+// as a failure of its next call.
+bool IsPortUnreachableReport(int error) {
+  return error == kWsaConnectionRefused || error == kWsaConnectionReset;
+}
+
+int SendOnce(std::intptr_t handle, std::span<const std::uint8_t> bytes) {
+  const auto sent = send(Native(handle), reinterpret_cast<const char*>(bytes.data()),
+                         static_cast<int>(bytes.size()), 0);
+  if (sent < 0) return LastSocketError();
+  return static_cast<std::size_t>(sent) == bytes.size() ? 0 : kWsaMessageSize;
+}
+
 WaitResult Wait(std::intptr_t handle, bool forWriting, std::uint32_t milliseconds, int& error) {
 #ifdef _WIN32
   fd_set set;
@@ -185,6 +198,45 @@ int UdpSocket::SetBroadcast(bool enabled) {
                     sizeof on) == 0
              ? 0
              : LastSocketError();
+}
+
+int UdpSocket::Connect(std::uint32_t address, std::uint16_t port) {
+  sockaddr_in peer{};
+  peer.sin_family = AF_INET;
+  peer.sin_port = htons(port);
+  peer.sin_addr.s_addr = address;
+  return connect(Native(handle_), reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == 0
+             ? 0
+             : LastSocketError();
+}
+
+int UdpSocket::Send(std::span<const std::uint8_t> bytes) {
+  int error = SendOnce(handle_, bytes);
+  // The failure may be the report of an earlier datagram's port-unreachable,
+  // which reporting clears; as on Windows, it is not this send's.
+  if (IsPortUnreachableReport(error)) error = SendOnce(handle_, bytes);
+  return error;
+}
+
+int UdpSocket::Receive(std::span<std::uint8_t> buffer, std::size_t& length) {
+  length = 0;
+  const auto received = recv(Native(handle_), reinterpret_cast<char*>(buffer.data()),
+                             static_cast<int>(buffer.size()), 0);
+  if (received >= 0) {
+    length = static_cast<std::size_t>(received);
+    return 0;
+  }
+  const int error = LastSocketError();
+  if (IsPortUnreachableReport(error)) return kWsaWouldBlock;
+#ifdef _WIN32
+  // Windows fills the buffer and then fails a datagram that did not fit;
+  // elsewhere it is cut silently. Both read as the part that fitted.
+  if (error == WSAEMSGSIZE) {
+    length = buffer.size();
+    return 0;
+  }
+#endif
+  return error;
 }
 
 int UdpSocket::SendTo(const char* ip, std::uint16_t port, std::span<const std::uint8_t> bytes) {

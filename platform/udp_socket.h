@@ -45,6 +45,23 @@ class UdpSocket {
   int LocalPort(std::uint16_t& port) const;
   int SetBroadcast(bool enabled);
 
+  // Fixes the peer (`address` in network byte order): from then on only its
+  // datagrams arrive, and Send and Receive need no address. Returns 0 or
+  // the error.
+  int Connect(std::uint32_t address, std::uint16_t port);
+
+  // Sends one datagram to the connected peer. Returns 0 when all bytes went
+  // out, else the error.
+  int Send(std::span<const std::uint8_t> bytes);
+
+  // Reads one datagram from the connected peer into `buffer`; one longer
+  // than the buffer is cut to it. Returns 0 or the error (kWsaWouldBlock
+  // when none is waiting).
+  //
+  // On every platform a peer's port-unreachable is no error of Send or
+  // Receive: a silent NIC and an absent one look alike, as on Windows.
+  int Receive(std::span<std::uint8_t> buffer, std::size_t& length);
+
   // Sends one datagram to a dotted IPv4 address. Returns 0 when all bytes
   // went out, else the error.
   int SendTo(const char* ip, std::uint16_t port, std::span<const std::uint8_t> bytes);

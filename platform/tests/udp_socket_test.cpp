@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/socket_error.h"
+#include "platform/tick.h"
 
 namespace platform {
 namespace {
@@ -78,6 +79,62 @@ TEST_F(UdpSocketTest, MovedSocketOwnsTheHandle) {
   EXPECT_TRUE(b.IsOpen());
   b.Close();
   EXPECT_FALSE(b.IsOpen());
+}
+
+std::uint32_t Loopback(std::uint8_t last) {
+  const std::uint8_t octets[] = {127, 0, 0, last};
+  std::uint32_t address = 0;
+  std::memcpy(&address, octets, sizeof address);
+  return address;
+}
+
+TEST_F(UdpSocketTest, ConnectedSocketTakesOnlyItsPeerAndCutsLongDatagrams) {
+  UdpSocket peer, stranger, client;
+  ASSERT_EQ(peer.Open("127.0.0.1", 0), 0);
+  ASSERT_EQ(stranger.Open("127.0.0.1", 0), 0);
+  ASSERT_EQ(client.Open("127.0.0.1", 0), 0);
+  std::uint16_t peerPort = 0, clientPort = 0;
+  ASSERT_EQ(peer.LocalPort(peerPort), 0);
+  ASSERT_EQ(client.LocalPort(clientPort), 0);
+  ASSERT_EQ(client.Connect(Loopback(1), peerPort), 0);
+
+  const std::uint8_t request[] = {1, 2, 3};
+  ASSERT_EQ(client.Send(request), 0);
+  int error = 0;
+  ASSERT_EQ(peer.WaitReadable(2000, error), WaitResult::Ready);
+  std::uint8_t buffer[8];
+  std::size_t length = 0;
+  ASSERT_EQ(peer.Receive(buffer, length), 0);
+  EXPECT_EQ(length, sizeof request);
+
+  const std::uint8_t other[] = {9};
+  const std::uint8_t reply[] = {'a', 'b', 'c', 'd', 'e', 'f'};
+  ASSERT_EQ(stranger.SendTo("127.0.0.1", clientPort, other), 0);
+  ASSERT_EQ(peer.SendTo("127.0.0.1", clientPort, reply), 0);
+  ASSERT_EQ(client.WaitReadable(2000, error), WaitResult::Ready);
+  ASSERT_EQ(client.Receive(std::span(buffer, 4), length), 0);
+  EXPECT_EQ(length, 4u);
+  EXPECT_EQ(std::memcmp(buffer, "abcd", 4), 0);
+  EXPECT_EQ(client.WaitReadable(100, error), WaitResult::TimedOut);
+  EXPECT_EQ(client.Receive(buffer, length), kWsaWouldBlock);
+}
+
+TEST_F(UdpSocketTest, PortUnreachableIsNoErrorOfAConnectedSocket) {
+  UdpSocket closed, client;
+  ASSERT_EQ(closed.Open("127.0.0.1", 0), 0);
+  std::uint16_t closedPort = 0;
+  ASSERT_EQ(closed.LocalPort(closedPort), 0);
+  closed.Close();
+  ASSERT_EQ(client.Open(), 0);
+  ASSERT_EQ(client.Connect(Loopback(1), closedPort), 0);
+  const std::uint8_t request[] = {1};
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(client.Send(request), 0);
+    SleepMs(20);
+  }
+  std::uint8_t buffer[4];
+  std::size_t length = 0;
+  EXPECT_EQ(client.Receive(buffer, length), kWsaWouldBlock);
 }
 
 }  // namespace
