@@ -25,6 +25,10 @@ int LastSocketError() {
     case ENETDOWN: return kWsaNetworkDown;
     case ENETUNREACH: return kWsaNetworkUnreachable;
     case ECONNRESET: return kWsaConnectionReset;
+    case EPIPE:
+    case ECONNABORTED: return kWsaConnectionAborted;
+    case ESHUTDOWN: return kWsaShutdown;
+    case EINPROGRESS: return kWsaInProgress;
     case ENOBUFS: return kWsaNoBufferSpace;
     case ENOTCONN: return kWsaNotConnected;
     case ETIMEDOUT: return kWsaTimedOut;

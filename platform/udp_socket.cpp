@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/socket_error.h"
+#include "platform/socket_handle.h"
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -14,9 +15,7 @@ using SocketHandle = SOCKET;
 using SockLen = int;
 #else
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 using SocketHandle = int;
@@ -37,24 +36,6 @@ bool MakeAddress(const char* ip, std::uint16_t port, sockaddr_in& address) {
     return true;
   }
   return inet_pton(AF_INET, ip, &address.sin_addr) == 1;
-}
-
-int CloseHandle(std::intptr_t handle) {
-#ifdef _WIN32
-  return closesocket(Native(handle));
-#else
-  return close(Native(handle));
-#endif
-}
-
-int SetNonBlocking(std::intptr_t handle) {
-#ifdef _WIN32
-  u_long on = 1;
-  return ioctlsocket(Native(handle), FIONBIO, &on) == 0 ? 0 : LastSocketError();
-#else
-  const int flags = fcntl(Native(handle), F_GETFL, 0);
-  return fcntl(Native(handle), F_SETFL, flags | O_NONBLOCK) == 0 ? 0 : LastSocketError();
-#endif
 }
 
 #ifdef _WIN32
@@ -79,25 +60,6 @@ int SendOnce(std::intptr_t handle, std::span<const std::uint8_t> bytes) {
                          static_cast<int>(bytes.size()), 0);
   if (sent < 0) return LastSocketError();
   return static_cast<std::size_t>(sent) == bytes.size() ? 0 : kWsaMessageSize;
-}
-
-WaitResult Wait(std::intptr_t handle, bool forWriting, std::uint32_t milliseconds, int& error) {
-#ifdef _WIN32
-  fd_set set;
-  FD_ZERO(&set);
-  FD_SET(Native(handle), &set);
-  timeval timeout{static_cast<long>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000};
-  const int n = select(0, forWriting ? nullptr : &set, forWriting ? &set : nullptr, nullptr, &timeout);
-#else
-  pollfd fd{Native(handle), static_cast<short>(forWriting ? POLLOUT : POLLIN), 0};
-  const int n = poll(&fd, 1, static_cast<int>(milliseconds));
-#endif
-  if (n < 0) {
-    error = LastSocketError();
-    return WaitResult::Failed;
-  }
-  error = 0;
-  return n == 0 ? WaitResult::TimedOut : WaitResult::Ready;
 }
 
 }  // namespace
@@ -161,7 +123,7 @@ int UdpSocket::Open(const char* ip, std::uint16_t port) {
   if (s < 0) return LastSocketError();
 #endif
   handle_ = static_cast<std::intptr_t>(s);
-  int error = SetNonBlocking(handle_);
+  int error = detail::SetBlocking(handle_, false);
   if (error == 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
     error = LastSocketError();
   }
@@ -176,7 +138,7 @@ int UdpSocket::Open(const char* ip, std::uint16_t port) {
 }
 
 void UdpSocket::Close() {
-  if (handle_ != -1) CloseHandle(std::exchange(handle_, -1));
+  if (handle_ != -1) detail::CloseSocket(std::exchange(handle_, -1));
 }
 
 bool UdpSocket::IsOpen() const { return handle_ != -1; }
@@ -268,11 +230,11 @@ int UdpSocket::ReceiveFrom(std::span<std::uint8_t> buffer, std::size_t& length,
 }
 
 WaitResult UdpSocket::WaitReadable(std::uint32_t milliseconds, int& error) {
-  return Wait(handle_, false, milliseconds, error);
+  return detail::Wait(handle_, false, milliseconds, error);
 }
 
 WaitResult UdpSocket::WaitWritable(std::uint32_t milliseconds, int& error) {
-  return Wait(handle_, true, milliseconds, error);
+  return detail::Wait(handle_, true, milliseconds, error);
 }
 
 }  // namespace platform

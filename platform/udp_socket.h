@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/socket_handle.h"
+
 namespace platform {
 
 inline constexpr std::size_t kDatagramBufferSize = 8192;
@@ -15,7 +17,6 @@ inline constexpr std::size_t kDatagramBufferSize = 8192;
 bool StartSockets();
 void StopSockets();
 
-enum class WaitResult { Ready, TimedOut, Failed };
 
 // This host's address on the way to `destination` (no datagram is sent):
 // what the route/ARP path names as the gateway. Returns 0 or the error.

@@ -8,7 +8,16 @@
 #include <mutex>
 #include <string>
 
+#include "platform/tcp_socket.h"
+
 namespace portmon {
+
+// The job running on a port. The spooler drives one job of a port at a time.
+struct PrintJob {
+  platform::TcpSocket socket;  // the print connection, or not open
+  void* printer = nullptr;     // the spooler's handle, null when the open failed
+  std::uint32_t jobId = 0;
+};
 
 class NetPort {
  public:
@@ -24,6 +33,8 @@ class NetPort {
   // Worker threads change bits without the lock; the monitor's lock guards
   // the read-modify-write sequences that must see each other.
   std::atomic<std::uint32_t> flags{0};
+
+  PrintJob job;
 
  private:
   const std::uint32_t signature_;

@@ -4,8 +4,10 @@
 #include <windows.h>
 #include <winsplp.h>
 
+#include "common/win/registry_key.h"
 #include "platform/udp_socket.h"
 #include "portmon/shell/monitor.h"
+#include "portmon/shell/monitor2_table.h"
 #include "portmon/shell/port_entries.h"
 #include "portmon/shell/port_registry.h"
 
@@ -20,7 +22,21 @@ const portmon::MonitorConfig kConfig{
     L"portmonnt3",
 };
 
+// Spoolers that load monitors through InitializePrintMonitor2 send a port's
+// calls to the monitor whose key holds Ports\<port>; kept there, each port's
+// own subkey is that key.
+constexpr wchar_t kSpoolerPortsKey[] =
+    L"System\\CurrentControlSet\\Control\\Print\\Monitors\\NRV Network Port\\Ports";
+
 HINSTANCE module = nullptr;
+
+bool StartMonitor(const wchar_t* registryRoot) {
+  portmon::Monitor& monitor = portmon::Monitor::Instance();
+  if (!monitor.Initialize(module, registryRoot, kConfig)) return false;
+  std::lock_guard guard(monitor.lock());
+  portmon::LoadPortsFromRegistry();
+  return true;
+}
 
 }  // namespace
 
@@ -40,12 +56,26 @@ extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPWSTR registry
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  portmon::Monitor& monitor = portmon::Monitor::Instance();
-  if (!monitor.Initialize(module, registryRoot, kConfig)) return FALSE;
-  {
-    std::lock_guard guard(monitor.lock());
-    portmon::LoadPortsFromRegistry();
-  }
+  if (!StartMonitor(registryRoot)) return FALSE;
   portmon::FillMonitorTable(*table);
   return TRUE;
+}
+
+// The spooler's registry handle is not used: the shell reads its keys by
+// path, and this handle is one only the spooler's own calls understand.
+extern "C" __declspec(dllexport) LPMONITOR2 WINAPI InitializePrintMonitor2(PMONITORINIT,
+                                                                          PHANDLE monitorHandle) {
+  if (monitorHandle == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  // AddMonitor creates the monitor's key, not the one below it that the
+  // ports are added to.
+  RegistryKey ports;
+  ports.Open(HKEY_LOCAL_MACHINE, kSpoolerPortsKey, KEY_READ, true);
+  if (!StartMonitor(kSpoolerPortsKey)) return nullptr;
+  static MONITOR2 table;
+  portmon::FillMonitor2Table(table);
+  *monitorHandle = &portmon::Monitor::Instance();
+  return &table;
 }

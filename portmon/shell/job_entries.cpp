@@ -1,25 +1,68 @@
-// The job entries: carrying a job over TCP 9100 comes with the job layer.
+// The job entries: the shell finds the port and hands the job to the core.
+#include <span>
+
+#include "portmon/core/job_transmission.h"
+#include "portmon/shell/monitor.h"
 #include "portmon/shell/port_entries.h"
 
 namespace portmon {
+namespace {
 
-BOOL WINAPI StartDocPortEntry(HANDLE, LPWSTR, DWORD, DWORD, LPBYTE) {
-  SetLastError(ERROR_NOT_SUPPORTED);
-  return FALSE;
+BOOL Finish(const JobResult& result) {
+  if (result.error != 0) SetLastError(result.error);
+  return result.ok ? TRUE : FALSE;
 }
 
-BOOL WINAPI WritePortEntry(HANDLE, LPBYTE, DWORD, LPDWORD written) {
-  if (written != nullptr) *written = 0;
-  SetLastError(ERROR_NOT_SUPPORTED);
-  return FALSE;
+JobContext Context() {
+  Monitor& monitor = Monitor::Instance();
+  return {monitor.lock(), *monitor.config().variant};
 }
 
-BOOL WINAPI ReadPortEntry(HANDLE, LPBYTE, DWORD, LPDWORD read) {
-  if (read != nullptr) *read = 0;
-  SetLastError(ERROR_BUSY);
-  return FALSE;
+}  // namespace
+
+BOOL WINAPI StartDocPortEntry(HANDLE handle, LPWSTR printerName, DWORD jobId, DWORD, LPBYTE) {
+  NetPort* port = Monitor::Instance().FromHandle(handle);
+  if (port == nullptr) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  const std::wstring name = printerName != nullptr ? printerName : L"";
+  return Finish(StartDocPort(Context(), *port, ToU16(name), jobId));
 }
 
-BOOL WINAPI EndDocPortEntry(HANDLE) { return TRUE; }
+BOOL WINAPI WritePortEntry(HANDLE handle, LPBYTE buffer, DWORD size, LPDWORD written) {
+  NetPort* port = Monitor::Instance().FromHandle(handle);
+  std::uint32_t count = 0;
+  BOOL result = FALSE;
+  if (port == nullptr || (buffer == nullptr && size != 0)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+  } else {
+    result = Finish(WritePort(Context(), *port, std::span<const std::uint8_t>(buffer, size), count));
+  }
+  if (written != nullptr) *written = count;
+  return result;
+}
+
+BOOL WINAPI ReadPortEntry(HANDLE handle, LPBYTE buffer, DWORD size, LPDWORD read) {
+  NetPort* port = Monitor::Instance().FromHandle(handle);
+  std::uint32_t count = 0;
+  BOOL result = FALSE;
+  if (port == nullptr || (buffer == nullptr && size != 0)) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+  } else {
+    result = Finish(ReadPort(Context(), *port, std::span<std::uint8_t>(buffer, size), count));
+  }
+  if (read != nullptr) *read = count;
+  return result;
+}
+
+BOOL WINAPI EndDocPortEntry(HANDLE handle) {
+  NetPort* port = Monitor::Instance().FromHandle(handle);
+  if (port == nullptr) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return FALSE;
+  }
+  return Finish(EndDocPort(Context(), *port));
+}
 
 }  // namespace portmon

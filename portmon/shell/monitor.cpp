@@ -1,6 +1,7 @@
 #include "portmon/shell/monitor.h"
 
 #include "platform/udp_socket.h"
+#include "portmon/shell/winspool_calls.h"
 
 namespace portmon {
 
@@ -12,6 +13,7 @@ Monitor& Monitor::Instance() {
 bool Monitor::Initialize(HINSTANCE module, const wchar_t* registryRoot,
                          const MonitorConfig& config) {
   if (!platform::StartSockets()) return false;
+  UseWinspool();
   std::lock_guard guard(lock_);
   module_ = module;
   config_ = &config;

@@ -50,6 +50,7 @@ BOOL WINAPI OpenPortEntry(LPWSTR name, PHANDLE handle) {
   std::lock_guard guard(monitor.lock());
   NetPort* port = monitor.Find(name);
   if (port == nullptr) return FALSE;
+  if (!port->job.socket.IsOpen()) port->job.socket.Open();
   *handle = port;
   return TRUE;
 }

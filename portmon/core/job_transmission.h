@@ -1,0 +1,42 @@
+#pragma once
+// Carrying one print job from the spooler to a port's printer: one TCP
+// connection to port 9100, the data unchanged. The NIC is asked first
+// whether the printer is there; writes are sent within a time limit and
+// report exactly what went out, so what the spooler offers again is neither
+// lost nor sent twice; at the end the monitor waits for the printer to close
+// its side before telling the spooler the job has reached it.
+
+#include <cstdint>
+#include <mutex>
+#include <span>
+#include <string>
+
+#include "portmon/core/monitor_variant.h"
+#include "portmon/core/net_port.h"
+
+namespace portmon {
+
+inline constexpr std::uint16_t kPrintPort = 9100;
+inline constexpr std::uint32_t kAllOnes = 0xFFFFFFFF;
+
+// `lock` is the monitor's: it guards the read-modify-write of the job bits.
+struct JobContext {
+  std::mutex& lock;
+  const MonitorVariant& variant;
+};
+
+// Results carry the error to set as the thread's last error (0: none).
+struct JobResult {
+  bool ok;
+  std::uint32_t error = 0;
+};
+
+JobResult StartDocPort(const JobContext& context, NetPort& port, const std::u16string& printerName,
+                       std::uint32_t jobId);
+JobResult WritePort(const JobContext& context, NetPort& port, std::span<const std::uint8_t> data,
+                    std::uint32_t& written);
+JobResult ReadPort(const JobContext& context, NetPort& port, std::span<std::uint8_t> buffer,
+                   std::uint32_t& read);
+JobResult EndDocPort(const JobContext& context, NetPort& port);
+
+}  // namespace portmon
