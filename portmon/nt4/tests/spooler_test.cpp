@@ -258,7 +258,8 @@ TEST_F(SpoolerTest, RawJobReachesTheNicBehindOurPort) {
   PrinterHandle handle(printer.name());
   ASSERT_NE(handle.get(), nullptr) << GetLastError();
   DOC_INFO_1W doc = RawDocument();
-  EXPECT_NE(StartDocPrinterW(handle.get(), 1, reinterpret_cast<LPBYTE>(&doc)), 0u) << GetLastError();
+  EXPECT_NE(StartDocPrinterW(handle.get(), 1, reinterpret_cast<LPBYTE>(&doc)), 0u)
+      << GetLastError();
   const std::string job =
       std::string("\x1b%-12345X@PJL spooler test\r\n") + std::string("\0\x01\xfe\xff", 4);
   DWORD written = 0;
