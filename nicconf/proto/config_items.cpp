@@ -64,11 +64,11 @@ ConfigItemList::ConfigItemList() { ResetConfigItems(*this); }
 void ResetConfigItems(ConfigItemList& list) {
   for (std::size_t i = 0; i < kConfigItemCount; ++i) {
     ConfigItem& item = list.items[i];
-    const ConfigSpec& spec = kSpecs[i];
-    item.tag = spec.tag;
-    item.form = spec.form;
-    item.minLength = spec.form == F::Text ? 0 : Digits(spec.form);
-    item.maxLength = spec.form == F::Text ? spec.maxText : Digits(spec.form);
+    const ConfigSpec& entry = kSpecs[i];
+    item.tag = entry.tag;
+    item.form = entry.form;
+    item.minLength = entry.form == F::Text ? 0 : Digits(entry.form);
+    item.maxLength = entry.form == F::Text ? entry.maxText : Digits(entry.form);
     item.present = false;
     item.length = -1;
     std::memset(item.value, 0, sizeof item.value);

@@ -48,18 +48,18 @@ struct BlockTexts {
 };
 
 const KeySpec* MatchKey(const char* text, std::size_t remaining) {
-  for (const KeySpec& spec : kKeys) {
-    if (spec.key[0] == text[0] && spec.key.size() <= remaining &&
-        std::memcmp(text, spec.key.data(), spec.key.size()) == 0) {
-      return &spec;
+  for (const KeySpec& entry : kKeys) {
+    if (entry.key[0] == text[0] && entry.key.size() <= remaining &&
+        std::memcmp(text, entry.key.data(), entry.key.size()) == 0) {
+      return &entry;
     }
   }
   return nullptr;
 }
 
-char* Destination(const KeySpec& spec, StatusRecord& record, BlockTexts& blocks,
+char* Destination(const KeySpec& entry, StatusRecord& record, BlockTexts& blocks,
                   std::size_t*& length) {
-  switch (spec.block) {
+  switch (entry.block) {
     case Block::ExtStatus:
       blocks.extSeen = true;
       length = &blocks.extLength;
@@ -75,7 +75,7 @@ char* Destination(const KeySpec& spec, StatusRecord& record, BlockTexts& blocks,
     case Block::None: break;
   }
   length = nullptr;
-  return reinterpret_cast<char*>(&record) + spec.offset;
+  return reinterpret_cast<char*>(&record) + entry.offset;
 }
 
 void DecodeBlocks(const BlockTexts& blocks, StatusRecord& record) {
@@ -101,17 +101,17 @@ void ParseStatusText(const char* text, std::size_t length, StatusRecord& record)
   const char* const end = text + length;
   const char* p = text;
   while (p < end) {
-    const KeySpec* spec = MatchKey(p, static_cast<std::size_t>(end - p));
-    if (spec != nullptr) {
+    const KeySpec* entry = MatchKey(p, static_cast<std::size_t>(end - p));
+    if (entry != nullptr) {
       const char* colon = static_cast<const char*>(std::memchr(p, ':', end - p));
       if (colon == nullptr || colon + 1 == end) break;
       const char* value = colon + 1;
-      std::size_t n = std::min(spec->kept, static_cast<std::size_t>(end - value));
+      std::size_t n = std::min(entry->kept, static_cast<std::size_t>(end - value));
       if (const void* semicolon = std::memchr(value, ';', n)) {
         n = static_cast<std::size_t>(static_cast<const char*>(semicolon) - value);
       }
       std::size_t* blockLength = nullptr;
-      char* field = Destination(*spec, record, blocks, blockLength);
+      char* field = Destination(*entry, record, blocks, blockLength);
       std::memcpy(field, value, n);
       if (blockLength != nullptr) {
         *blockLength = n;
