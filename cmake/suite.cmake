@@ -71,25 +71,30 @@ if(SUITE_WINDOWS)
 endif()
 
 # suite_test(name SOURCES files... LIBS libs... [LABELS label]
-#            [NICSIM fixture])
+#            [NICSIM fixture] [SMTPSINK fixture])
 # One GoogleTest program. Natively each test case becomes a ctest test; under
 # Wine the whole program is one ctest test (test discovery would run Wine at
 # build time, before the fixture has started the server). With NICSIM the
 # tests run while that simulated network is up and find it through
-# NICSIM_STATE.
+# NICSIM_STATE; with SMTPSINK, likewise that mail sink through
+# SMTPSINK_STATE. A program may name both.
 function(suite_test name)
   if(SUITE_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(T "" "NICSIM" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "NICSIM;SMTPSINK" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_compile_options(${name} PRIVATE ${SUITE_CXX_FLAGS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
   set(fixtures "")
   set(environment "")
   if(T_NICSIM)
-    set(fixtures ${T_NICSIM})
-    set(environment "NICSIM_STATE=${CMAKE_BINARY_DIR}/nicsim/${T_NICSIM}")
+    list(APPEND fixtures ${T_NICSIM})
+    list(APPEND environment "NICSIM_STATE=${CMAKE_BINARY_DIR}/nicsim/${T_NICSIM}")
+  endif()
+  if(T_SMTPSINK)
+    list(APPEND fixtures smtpsink.${T_SMTPSINK})
+    list(APPEND environment "SMTPSINK_STATE=${CMAKE_BINARY_DIR}/smtpsink/${T_SMTPSINK}")
   endif()
   # Test discovery writes list properties unquoted, so a test case carries one
   # label: the one given, else "native".
@@ -102,10 +107,27 @@ function(suite_test name)
     set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED "wine;${fixtures}"
                          LABELS "windows;${T_LABELS}" TIMEOUT 300 ENVIRONMENT "${environment}")
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                         PROPERTIES LABELS ${label} FIXTURES_REQUIRED "${fixtures}"
-                                    ENVIRONMENT "${environment}")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${label})
+    suite_discovered_tests_need(${name} "${fixtures}" "${environment}")
   endif()
+endfunction()
+
+# Fixtures and environment of a program's discovered test cases.
+# gtest_discover_tests splits list values of PROPERTIES into separate
+# arguments, so two fixtures or two variables cannot go through it; they are
+# set by a file ctest reads after the program's list of test cases.
+function(suite_discovered_tests_need name fixtures environment)
+  if(NOT fixtures)
+    return()
+  endif()
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${name}_fixtures.cmake)
+  file(WRITE ${file}
+       "if(${name}_TESTS)\n"
+       "  set_tests_properties(\${${name}_TESTS} PROPERTIES\n"
+       "                       FIXTURES_REQUIRED [==[${fixtures}]==]\n"
+       "                       ENVIRONMENT [==[${environment}]==])\n"
+       "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()
 
 # suite_nicsim_fixture(name CONFIG file PORT control-port)
@@ -130,6 +152,35 @@ function(suite_nicsim_fixture name)
   set_tests_properties(nicsim.${name}.start PROPERTIES FIXTURES_SETUP ${name} TIMEOUT 30)
   add_test(NAME nicsim.${name}.stop COMMAND ${PROJECT_SOURCE_DIR}/cmake/nicsim-fixture stop ${state})
   set_tests_properties(nicsim.${name}.stop PROPERTIES FIXTURES_CLEANUP ${name})
+endfunction()
+
+# suite_smtpsink_fixture(name LISTEN 127.0.0.N:port [MODE accept|reject|close|silent])
+# A recording mail server started before the tests that name it (SMTPSINK in
+# suite_test) and stopped after them. Its state folder is
+# ${CMAKE_BINARY_DIR}/smtpsink/<name>: sessions are recorded in "sessions",
+# and "listen" holds the address. The Windows build uses the native server.
+function(suite_smtpsink_fixture name)
+  if(SUITE_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(S "" "LISTEN;MODE" "" ${ARGN})
+  if(NOT S_MODE)
+    set(S_MODE accept)
+  endif()
+  if(SUITE_WINDOWS)
+    set(sink ${SUITE_NATIVE_BUILD}/tools/smtpsink/smtpsink)
+  else()
+    set(sink $<TARGET_FILE:smtpsink>)
+  endif()
+  set(state ${CMAKE_BINARY_DIR}/smtpsink/${name})
+  add_test(NAME smtpsink.${name}.start
+           COMMAND ${PROJECT_SOURCE_DIR}/cmake/smtpsink-fixture start ${state} ${sink}
+                   ${S_LISTEN} ${S_MODE})
+  set_tests_properties(smtpsink.${name}.start PROPERTIES FIXTURES_SETUP smtpsink.${name}
+                                                          TIMEOUT 30)
+  add_test(NAME smtpsink.${name}.stop
+           COMMAND ${PROJECT_SOURCE_DIR}/cmake/smtpsink-fixture stop ${state})
+  set_tests_properties(smtpsink.${name}.stop PROPERTIES FIXTURES_CLEANUP smtpsink.${name})
 endfunction()
 
 # suite_fuzz_target(name SOURCE file LIBS libs...)

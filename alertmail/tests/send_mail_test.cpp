@@ -1,0 +1,177 @@
+// DAVSendMail loaded by name, as its callers load it, against the recording
+// mail servers of the test network: 127.0.11.2 takes every mail, 127.0.11.3
+// rejects every command. Settings and the mail log live in the test's own
+// registry and folder.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/bounded_text.h"
+#include "common/dav_records.h"
+#include "common/dav_registry.h"
+#include "common/win/testing/registry_sandbox.h"
+
+namespace {
+
+using SendMailFunction = int(WINAPI*)(const char*, int, DavNoticeRequest*);
+
+const std::string kRule = std::string(70, '=') + "\r\n";
+
+// Sessions the sink recorded, oldest first.
+std::vector<std::string> Sessions(const char* variable) {
+  const char* state = std::getenv(variable);
+  std::vector<std::string> sessions;
+  if (state == nullptr) return sessions;
+  for (int n = 1;; ++n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/sessions/session-%04d.txt", n);
+    const std::string path = std::string(state) + name;
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) break;
+    sessions.push_back(ReadWholeFile(path));
+  }
+  return sessions;
+}
+
+class SendMailTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(sandbox.ready());
+    ASSERT_TRUE(RegistrySandbox::SetString(dav::kUninstallKey, dav::kUninstallString,
+                                           folder.path() + "\\uninstall.exe"));
+    Settings("Admin", "admin@office.test", "127.0.11.2");
+    module = LoadLibraryA("alertmail");
+    ASSERT_NE(module, nullptr);
+    send = reinterpret_cast<SendMailFunction>(
+        reinterpret_cast<void*>(GetProcAddress(module, "DAVSendMail")));
+    ASSERT_NE(send, nullptr);
+  }
+  void TearDown() override {
+    if (module != nullptr) FreeLibrary(module);
+  }
+
+  static void Settings(const std::string& name, const std::string& mail, const std::string& server) {
+    RegistrySandbox::SetString(dav::kMailKey, dav::kName, name);
+    RegistrySandbox::SetString(dav::kMailKey, dav::kMail, mail);
+    RegistrySandbox::SetString(dav::kMailKey, dav::kServer, server);
+  }
+
+  int Send(const char* to, const char* cc, const char* message = "") {
+    DavNoticeRequest request{};
+    CopyBoundedText(request.to, to);
+    CopyBoundedText(request.cc, cc);
+    CopyBoundedText(request.message, message);
+    CopyBoundedText(request.summary, "Test");
+    return send("PRN1", kDavNoticeToner, &request);
+  }
+
+  std::string Log() const { return ReadWholeFile(folder.path() + "\\log\\PDMail.log"); }
+
+  // The log's entries with the time line left out, which no test can know.
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> entries;
+    const std::string log = Log();
+    for (std::size_t at = 0; at < log.size();) {
+      const std::size_t end = log.find(kRule, at + kRule.size());
+      if (end == std::string::npos) break;
+      std::string entry = log.substr(at + kRule.size(), end - at - kRule.size());
+      entries.push_back(entry.substr(entry.find("\r\n") + 2));
+      at = end + kRule.size();
+    }
+    return entries;
+  }
+
+  RegistrySandbox sandbox;
+  TemporaryFolder folder;
+  HMODULE module = nullptr;
+  SendMailFunction send = nullptr;
+};
+
+TEST_F(SendMailTest, DialogueInOrderWithAPlainFromAndOneLogEntry) {
+  const std::size_t before = Sessions("SMTPSINK_STATE").size();
+  EXPECT_EQ(Send("a@x.test,b@x.test", "c@x.test"), 1);
+  const auto sessions = Sessions("SMTPSINK_STATE");
+  ASSERT_EQ(sessions.size(), before + 1);
+  const std::string& session = sessions.back();
+  const std::size_t data = session.find("DATA\r\n");
+  ASSERT_NE(data, std::string::npos);
+  EXPECT_EQ(session.substr(session.find("MAIL FROM"), data - session.find("MAIL FROM")),
+            "MAIL FROM:<admin@office.test>\r\nRCPT TO:<a@x.test>\r\nRCPT TO:<b@x.test>\r\n"
+            "RCPT TO:<c@x.test>\r\nRCPT TO:<admin@office.test>\r\n");
+  EXPECT_NE(session.find("DATA\r\nTo: a@x.test,b@x.test\r\nFrom: Admin <admin@office.test>\r\n"),
+            std::string::npos);
+  EXPECT_EQ(session.rfind("\r\n.\r\nQUIT\r\n"), session.size() - 11);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{
+                           "To: a@x.test,b@x.test\r\nCc: c@x.test\r\nプリンタ名： PRN1\r\n"
+                           "通知概要： Test\r\n"}));
+}
+
+TEST_F(SendMailTest, EmptyCcGivesNoHeaderNoRecipientButAnEmptyLogLine) {
+  Send("a@x.test", "");
+  const std::string session = Sessions("SMTPSINK_STATE").back();
+  EXPECT_EQ(session.find("Cc:"), std::string::npos);
+  EXPECT_EQ(session.find("RCPT TO:<>"), std::string::npos);
+  ASSERT_EQ(Entries().size(), 1u);
+  EXPECT_NE(Entries()[0].find("Cc: \r\n"), std::string::npos);
+}
+
+TEST_F(SendMailTest, NameTooLongGivesTheAddressOnlyFromAndItsEntry) {
+  // 194 bytes read, 200 converted: no room for the terminator.
+  Settings(std::string(185, 'x') + "名前" + std::string(5, 'y'), "admin@office.test", "127.0.11.2");
+  Send("a@x.test", "");
+  EXPECT_NE(Sessions("SMTPSINK_STATE").back().find("From: admin@office.test\r\n"), std::string::npos);
+  const auto entries = Entries();
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_NE(entries[0].find("エラー： 文字列が長すぎるため、送信元名は付加されません。\r\n"),
+            std::string::npos);
+}
+
+TEST_F(SendMailTest, UnresolvableServerGivesExactlyOneEntryAndNoDialogue) {
+  // A label longer than 63 characters fails without asking any name server.
+  const std::string server(70, 'n');
+  Settings("Admin", "admin@office.test", server);
+  const std::size_t before = Sessions("SMTPSINK_STATE").size();
+  Send("a@x.test", "");
+  EXPECT_EQ(Sessions("SMTPSINK_STATE").size(), before);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{
+                           "To: a@x.test\r\nCc: \r\nプリンタ名： PRN1\r\n通知概要： Test\r\n"
+                           "エラー： '" + server +
+                           "' は未定義のホスト名です。 hostsファイルで定義されているかどうか確認し、"
+                           "正しいホスト名を設定して下さい。\r\n"}));
+}
+
+TEST_F(SendMailTest, RejectingServerStillGetsTheWholeDialogue) {
+  Settings("Admin", "admin@office.test", "127.0.11.3");
+  Send("a@x.test", "c@x.test");
+  const auto sessions = Sessions("SMTPSINK_REJECT_STATE");
+  ASSERT_FALSE(sessions.empty());
+  const std::string& session = sessions.back();
+  for (const char* step : {"HELO ", "MAIL FROM:<admin@office.test>", "RCPT TO:<a@x.test>",
+                           "RCPT TO:<c@x.test>", "RCPT TO:<admin@office.test>", "DATA\r\nTo:",
+                           "\r\n.\r\n", "QUIT\r\n"}) {
+    EXPECT_NE(session.find(step), std::string::npos) << step;
+  }
+  ASSERT_EQ(Entries().size(), 1u);
+  EXPECT_EQ(Entries()[0].find("エラー"), std::string::npos);
+}
+
+TEST_F(SendMailTest, BodyIsIsoTwentyTwentyTwoJp) {
+  Send("a@x.test", "", "\x81\x9E\x81\x9F");
+  const std::string session = Sessions("SMTPSINK_STATE").back();
+  EXPECT_NE(session.find("\x1B$B\x21\x7E\x22\x21\x1B(B"), std::string::npos);
+  EXPECT_NE(session.find("Content-Type: text/plain; charset=ISO-2022-JP\r\n"), std::string::npos);
+}
+
+// Left for the decoding check that runs after this program (decode_mail.py).
+TEST_F(SendMailTest, JapaneseMailForTheIndependentDecoder) {
+  RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, "トナー交換のお知らせ");
+  Settings("山田 太郎", "admin@office.test", "127.0.11.4");
+  RegistrySandbox::SetString(dav::kMailKey, dav::kCompany, "株式会社サンプル");
+  Send("a@x.test", "", "ＥＰカートリッジを交換してください。\r\n.\r\n以上");
+  EXPECT_EQ(Sessions("SMTPSINK_DECODE_STATE").size(), 1u);
+}
+
+}  // namespace
