@@ -1,13 +1,15 @@
 #include "portmon/core/job_transmission.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "platform/socket_error.h"
-#include "platform/tick.h"
+#include "portmon/core/collation.h"
 #include "portmon/core/nic_link.h"
 #include "portmon/core/nic_query.h"
 #include "portmon/core/port_flags.h"
+#include "portmon/core/print_link.h"
 #include "portmon/core/spooler_calls.h"
 
 namespace portmon {
@@ -15,14 +17,6 @@ namespace {
 
 constexpr std::uint32_t kErrorBusy = 170;
 constexpr std::uint32_t kErrorHostNotFound = 11001;  // WSAHOST_NOT_FOUND
-constexpr std::uint32_t kSendWaitMs = 100;
-constexpr std::uint32_t kDrainStepMs = 1000;
-constexpr std::size_t kDrainScratch = 256;
-
-void SetFlags(const JobContext& context, NetPort& port, std::uint32_t set, std::uint32_t clear) {
-  std::lock_guard guard(context.lock);
-  port.flags = (port.flags & ~clear) | set;
-}
 
 void ClosePrinter(NetPort& port) {
   const SpoolerCalls& spooler = CurrentSpoolerCalls();
@@ -30,91 +24,76 @@ void ClosePrinter(NetPort& port) {
   port.job.printer = nullptr;
 }
 
-// A failed connect leaves a socket that cannot be used again: a fresh one
-// waits for the next try.
-bool Connect(NetPort& port, std::uint32_t address) {
-  platform::TcpSocket& socket = port.job.socket;
-  if (!socket.IsOpen() && socket.Open() != 0) return false;
-  if (socket.Connect(address, kPrintPort) == 0) return true;
-  socket.Open();
-  return false;
+JobResult AbandonStart(const JobContext& context, NetPort& port, std::uint32_t error) {
+  ClosePrinter(port);
+  SetFlags(context, port, 0, PF_JOB_ACTIVE);
+  return {false, error};
 }
 
-void MarkConnected(const JobContext& context, NetPort& port) {
-  SetFlags(context, port, PF_CONNECTED, 0);
-  if (port.job.socket.SetBlocking(false) == 0) SetFlags(context, port, PF_NONBLOCKING, 0);
-}
-
-enum class SendEnd { Complete, TimedOut, Reset, Failed };
-
-// Sends on the caller's thread within `limitMs`; `sent` is exactly what went
-// out, so a write that ran out of time reports a count the spooler can trust.
-SendEnd SendWithin(platform::TcpSocket& socket, std::span<const std::uint8_t> data,
-                   std::uint32_t limitMs, std::size_t& sent, int& error) {
-  sent = 0;
-  const std::uint32_t start = platform::TickCount();
-  while (sent < data.size()) {
-    std::size_t n = 0;
-    error = socket.Send(data.subspan(sent), n);
-    if (error == 0) {
-      sent += n;
-      continue;
-    }
-    if (error == platform::kWsaConnectionAborted || error == platform::kWsaConnectionReset) {
-      return SendEnd::Reset;
-    }
-    if (error != platform::kWsaWouldBlock && error != platform::kWsaInProgress) {
-      return SendEnd::Failed;
-    }
-    const std::uint32_t elapsed = platform::TicksSince(start);
-    if (elapsed >= limitMs) return SendEnd::TimedOut;
-    int waitError = 0;
-    socket.WaitWritable(std::min(kSendWaitMs, limitMs - elapsed), waitError);
+void MarkJobPrinting(const NetPort& port) {
+  const SpoolerCalls& spooler = CurrentSpoolerCalls();
+  std::uint32_t status = 0;
+  if (spooler.getJobStatus(spooler.context, port.job.printer, port.job.jobId, status) &&
+      (status & kJobStatusPrinting) == 0) {
+    spooler.setJobStatus(spooler.context, port.job.printer, port.job.jobId,
+                         status | kJobStatusPrinting);
   }
-  error = 0;
-  return SendEnd::Complete;
+}
+
+bool IsEmf(std::u16string type) {
+  for (char16_t& c : type) c = c < 128 ? static_cast<char16_t>(std::toupper(c)) : c;
+  return type == u"EMF";
 }
 
 // A printer that cannot report back loses its job on a reset: the spooler
-// sends it again from the start.
-void RestartUnlessBidirectional(NetPort& port) {
+// sends it again from the start. Returns whether the write counts as done.
+bool RestartAfterReset(const MonitorVariant& variant, NetPort& port) {
+  if (variant.resetRule == ResetRule::Fail) return false;
   const SpoolerCalls& spooler = CurrentSpoolerCalls();
   std::uint32_t attributes = 0;
   std::u16string datatype;
-  if (!spooler.getPrinter(spooler.context, port.job.printer, attributes, datatype)) return;
-  if ((attributes & kPrinterAttributeEnableBidi) == 0) {
-    spooler.controlJob(spooler.context, port.job.printer, port.job.jobId, kJobControlRestart);
+  if (!spooler.getPrinter(spooler.context, port.job.printer, attributes, datatype)) return false;
+  const bool bidirectional = (attributes & kPrinterAttributeEnableBidi) != 0;
+  if (variant.resetRule == ResetRule::RestartUnlessBidirectional) {
+    if (!bidirectional) {
+      spooler.controlJob(spooler.context, port.job.printer, port.job.jobId, kJobControlRestart);
+    }
+    return false;
   }
+  if (bidirectional || IsEmf(datatype)) return false;
+  MarkJobPrinting(port);
+  spooler.controlJob(spooler.context, port.job.printer, port.job.jobId, kJobControlRestart);
+  return true;
 }
 
-bool JobCancelled(const NetPort& port) {
+bool JobDeleting(const NetPort& port) {
   const SpoolerCalls& spooler = CurrentSpoolerCalls();
   std::uint32_t status = 0;
   return spooler.getJobStatus(spooler.context, port.job.printer, port.job.jobId, status) &&
          (status & kJobStatusDeleting) != 0;
 }
 
-// Reads and drops what the printer sends until it closes the connection, a
-// receive fails, or the limit passes.
-void Drain(platform::TcpSocket& socket) {
-  const std::uint32_t limit = CurrentJobTimings().drainLimitMs;
-  const std::uint32_t start = platform::TickCount();
-  std::uint8_t scratch[kDrainScratch];
-  for (;;) {
-    const std::uint32_t elapsed = platform::TicksSince(start);
-    if (elapsed >= limit) return;
-    int error = 0;
-    const platform::WaitResult ready = socket.WaitReadable(std::min(kDrainStepMs, limit - elapsed), error);
-    if (ready == platform::WaitResult::Failed) return;
-    if (ready == platform::WaitResult::TimedOut) continue;
-    std::size_t received = 0;
-    if (socket.Receive(scratch, received) != 0 || received == 0) return;
-  }
-}
-
 bool ReadErrorMeansGone(int error) {
   return error == platform::kWsaNetworkDown || error == platform::kWsaNetworkReset ||
          error == platform::kWsaNotConnected || error == platform::kWsaShutdown;
+}
+
+bool SendExnForConnection(NetPort& port) {
+  if ((port.flags & PF_CONNECTED) == 0) return true;
+  std::uint16_t linkPort = 0;
+  return port.job.socket.LocalPort(linkPort) == 0 && SendExnNotice(port, linkPort);
+}
+
+// Bytes the spooler already counts as written go out before anything else;
+// false when they could not all go within the limit.
+SendEnd SendPending(NetPort& port, int& error) {
+  std::vector<std::uint8_t>& pending = port.job.pending;
+  if (pending.empty()) return SendEnd::Complete;
+  std::size_t sent = 0;
+  const SendEnd end =
+      SendWithin(port.job.socket, pending, CurrentJobTimings().writeLimitMs, sent, error);
+  pending.erase(pending.begin(), pending.begin() + static_cast<long>(sent));
+  return end;
 }
 
 }  // namespace
@@ -128,12 +107,12 @@ JobResult StartDocPort(const JobContext& context, NetPort& port, const std::u16s
   }
   const SpoolerCalls& spooler = CurrentSpoolerCalls();
   port.job.jobId = jobId;
+  port.job.pending.clear();
   port.job.printer = spooler.openPrinter(spooler.context, printerName);
+  if (context.variant.collation) StartCollation(port);
   if (!port.job.socket.IsOpen()) {
     if (const int error = port.job.socket.Open(); error != 0) {
-      ClosePrinter(port);
-      SetFlags(context, port, 0, PF_JOB_ACTIVE);
-      return {false, static_cast<std::uint32_t>(error)};
+      return AbandonStart(context, port, static_cast<std::uint32_t>(error));
     }
   }
   // A silent NIC does not refuse the job: the first write connects.
@@ -141,38 +120,44 @@ JobResult StartDocPort(const JobContext& context, NetPort& port, const std::u16s
   StatusReply status;
   if (!QueryNicStatus(port, reply, status)) return {true};
   std::uint32_t address = 0;
-  if (!NicAddress(port, address)) {
-    ClosePrinter(port);
-    SetFlags(context, port, 0, PF_JOB_ACTIVE);
-    return {false, kErrorHostNotFound};
-  }
-  if (Connect(port, address)) MarkConnected(context, port);
+  if (!NicAddress(port, address)) return AbandonStart(context, port, kErrorHostNotFound);
+  ConnectOnce(context, port, address);
+  if (context.variant.markJobPrinting) MarkJobPrinting(port);
   return {true};
 }
 
-JobResult WritePort(const JobContext& context, NetPort& port, std::span<const std::uint8_t> data,
-                    std::uint32_t& written) {
+JobResult WriteThrough(const JobContext& context, NetPort& port, std::span<const std::uint8_t> data,
+                       std::uint32_t& written) {
   written = 0;
-  if ((port.flags & PF_CONNECTED) == 0) {
-    // Not reachable yet: nothing written, so the spooler offers the data again.
-    std::uint32_t address = 0;
-    if (!NicAddress(port, address) || !Connect(port, address)) return {true};
-    MarkConnected(context, port);
-  }
-  std::size_t sent = 0;
+  // Not reachable yet: nothing written, so the spooler offers the data again.
+  if (!EnsureConnected(context, port)) return {true};
   int error = 0;
-  switch (SendWithin(port.job.socket, data, CurrentJobTimings().writeLimitMs, sent, error)) {
+  SendEnd end = SendPending(port, error);
+  std::size_t sent = 0;
+  if (end == SendEnd::Complete) {
+    end = SendWithin(port.job.socket, data, CurrentJobTimings().writeLimitMs, sent, error);
+  }
+  switch (end) {
     case SendEnd::Complete:
     case SendEnd::TimedOut:
       written = static_cast<std::uint32_t>(sent);
       return {true};
     case SendEnd::Reset:
-      RestartUnlessBidirectional(port);
-      return {false, static_cast<std::uint32_t>(error)};
+      if (RestartAfterReset(context.variant, port)) {
+        written = static_cast<std::uint32_t>(data.size());
+        return {true};
+      }
+      break;
     case SendEnd::Failed:
       break;
   }
   return {false, static_cast<std::uint32_t>(error)};
+}
+
+JobResult WritePort(const JobContext& context, NetPort& port, std::span<const std::uint8_t> data,
+                    std::uint32_t& written) {
+  if (context.variant.collation) return CollatingWrite(context, port, data, written);
+  return WriteThrough(context, port, data, written);
 }
 
 JobResult ReadPort(const JobContext&, NetPort& port, std::span<std::uint8_t> buffer,
@@ -197,24 +182,38 @@ JobResult ReadPort(const JobContext&, NetPort& port, std::span<std::uint8_t> buf
   return {false, static_cast<std::uint32_t>(error)};
 }
 
+JobResult CancelJob(const JobContext&, NetPort& port) {
+  CollationState& collation = port.job.collation;
+  collation.skipDrain = true;
+  if (collation.collating) {
+    collation.doNotSend = true;
+    return {true};
+  }
+  return {SendExnForConnection(port)};
+}
+
 JobResult EndDocPort(const JobContext& context, NetPort& port) {
   if ((port.flags & PF_JOB_ACTIVE) == 0) return {true};
-  const bool connected = (port.flags & PF_CONNECTED) != 0;
-  const bool cancelled = JobCancelled(port);
-  platform::TcpSocket& socket = port.job.socket;
-  if (cancelled && connected) {
-    std::uint16_t linkPort = 0;
-    if (socket.LocalPort(linkPort) == 0) SendExnNotice(port, linkPort);
+  if (context.variant.collation) FinishCollation(context, port);
+  const bool deleting = JobDeleting(port);
+  // The 95 line hears of a cancel through its own request instead.
+  if (deleting && !context.variant.cancelByCode) SendExnForConnection(port);
+  int error = 0;
+  if (!port.job.pending.empty() && !deleting && EnsureConnected(context, port)) {
+    SendPending(port, error);
   }
+  platform::TcpSocket& socket = port.job.socket;
   if (socket.SetBlocking(true) == 0) SetFlags(context, port, 0, PF_NONBLOCKING);
   socket.SetLinger(true, CurrentJobTimings().lingerSeconds);
   socket.ShutdownSending();
   // Only a live connection is drained: there is nothing to wait for on one
   // that was never made.
-  if (!cancelled && connected) Drain(socket);
+  const bool skipDrain = deleting || port.job.collation.skipDrain;
+  if (!skipDrain && (port.flags & PF_CONNECTED) != 0) Drain(socket);
   socket.Close();
+  port.job.pending.clear();
   const SpoolerCalls& spooler = CurrentSpoolerCalls();
-  spooler.controlJob(spooler.context, port.job.printer, port.job.jobId, kJobControlSentToPrinter);
+  spooler.controlJob(spooler.context, port.job.printer, port.job.jobId, context.variant.endJobCommand);
   ClosePrinter(port);
   SetFlags(context, port, 0, PF_JOB_ACTIVE | PF_CONNECTED | PF_NONBLOCKING);
   return {true};

@@ -4,7 +4,8 @@
 // whether the printer is there; writes are sent within a time limit and
 // report exactly what went out, so what the spooler offers again is neither
 // lost nor sent twice; at the end the monitor waits for the printer to close
-// its side before telling the spooler the job has reached it.
+// its side before telling the spooler the job has reached it. The 95 line
+// may collate copies through a temporary store (see collation.h).
 
 #include <cstdint>
 #include <mutex>
@@ -38,5 +39,15 @@ JobResult WritePort(const JobContext& context, NetPort& port, std::span<const st
 JobResult ReadPort(const JobContext& context, NetPort& port, std::span<std::uint8_t> buffer,
                    std::uint32_t& read);
 JobResult EndDocPort(const JobContext& context, NetPort& port);
+
+// The 95 line's cancel request through GetPrinterDataFromPort: a collating
+// job is not sent at all; otherwise the NIC is told to drop the job. Either
+// way the end of the job does not wait for the printer.
+JobResult CancelJob(const JobContext& context, NetPort& port);
+
+// Sends `data` after any bytes still pending, reporting exactly what of
+// `data` went out (the write path without collation).
+JobResult WriteThrough(const JobContext& context, NetPort& port, std::span<const std::uint8_t> data,
+                       std::uint32_t& written);
 
 }  // namespace portmon

@@ -8,7 +8,10 @@
 #include <mutex>
 #include <string>
 
+#include <vector>
+
 #include "platform/tcp_socket.h"
+#include "portmon/core/collation_state.h"
 
 namespace portmon {
 
@@ -17,6 +20,10 @@ struct PrintJob {
   platform::TcpSocket socket;  // the print connection, or not open
   void* printer = nullptr;     // the spooler's handle, null when the open failed
   std::uint32_t jobId = 0;
+  // Bytes the spooler already counts as written that must reach the printer
+  // before any of the next write's.
+  std::vector<std::uint8_t> pending;
+  CollationState collation;
 };
 
 class NetPort {

@@ -36,6 +36,8 @@ struct JobTimings {
   std::uint32_t writeLimitMs = 10000;     // one WritePort
   std::uint32_t drainLimitMs = 7200000;   // waiting for the printer to close, two hours
   std::uint16_t lingerSeconds = 7200;
+  std::uint32_t attemptPauseMs = 1000;    // collated sending: after an attempt ran out of time
+  std::uint32_t roundPauseMs = 5000;      // collated sending: between rounds
 };
 
 // Without calls set, every spooler call fails.

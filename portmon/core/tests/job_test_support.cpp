@@ -66,12 +66,6 @@ std::vector<std::string> EventLines() {
   return lines;
 }
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-}
-
 std::vector<std::uint8_t> FromHex(const std::string& hex) {
   std::vector<std::uint8_t> bytes;
   for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
@@ -80,7 +74,27 @@ std::vector<std::uint8_t> FromHex(const std::string& hex) {
   return bytes;
 }
 
+// The paths of the printer's print events of one kind, in order.
+std::vector<std::string> PrintFiles(const std::string& ip, const std::string& kind) {
+  std::vector<std::string> paths;
+  for (const std::string& line : EventLines()) {
+    std::istringstream in(line);
+    std::string k, nicIp, peer, localPort, path;
+    in >> k >> nicIp >> peer >> localPort >> path;
+    if (k == kind && nicIp == ip) paths.push_back(path);
+  }
+  return paths;
+}
+
 }  // namespace
+
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> ConnectionFiles(const std::string& ip) { return PrintFiles(ip, "connect"); }
 
 void JobTest::SetUp() {
   ASSERT_FALSE(StateFolder().empty()) << "run under the job_network fixture";
@@ -164,13 +178,7 @@ std::vector<std::vector<std::uint8_t>> FinishedJobs(const std::string& ip, std::
   const std::uint32_t start = platform::TickCount();
   std::vector<std::string> paths;
   do {
-    paths.clear();
-    for (const std::string& line : EventLines()) {
-      std::istringstream in(line);
-      std::string kind, nicIp, peer, localPort, path;
-      in >> kind >> nicIp >> peer >> localPort >> path;
-      if (kind == "job" && nicIp == ip) paths.push_back(path);
-    }
+    paths = PrintFiles(ip, "job");
     if (paths.size() >= count) break;
     platform::SleepMs(20);
   } while (platform::TicksSince(start) < static_cast<std::uint32_t>(waitMs));

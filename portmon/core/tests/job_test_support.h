@@ -32,7 +32,7 @@ class JobTest : public ::testing::Test {
   void TearDown() override;
 
   std::unique_ptr<NetPort> Port(const char* ip);
-  JobContext Context() { return {monitorLock, kNt4Variant}; }
+  JobContext Context() { return {monitorLock, *variant}; }
   std::vector<std::string> Calls();
   long CallCount(const std::string& call);
 
@@ -44,6 +44,7 @@ class JobTest : public ::testing::Test {
  protected:
   std::mutex monitorLock;
   SpoolerRecord spooler;
+  const MonitorVariant* variant = &kNt4Variant;
 };
 
 // Deterministic bytes of the given length.
@@ -53,6 +54,10 @@ std::vector<std::uint8_t> JobBytes(std::size_t length, std::uint32_t seed = 1);
 // Waits up to `waitMs` for at least `count` of them.
 std::vector<std::vector<std::uint8_t>> FinishedJobs(const std::string& ip, std::size_t count,
                                                     int waitMs = 10000);
+
+// The files of the printer's connections, finished or not, in order.
+std::vector<std::string> ConnectionFiles(const std::string& ip);
+std::vector<std::uint8_t> ReadFile(const std::string& path);
 
 // The printer's datagram events of one kind ("exn", ...), raw bytes.
 std::vector<std::vector<std::uint8_t>> Datagrams(const std::string& ip, const std::string& kind);
