@@ -233,3 +233,19 @@ function(suite_tool target)
     install(TARGETS ${target} RUNTIME DESTINATION tools)
   endif()
 endfunction()
+
+# suite_copy_beside(target library...): copies of the libraries beside the
+# target's program, for programs that load them by name from where they lie.
+# The copies follow every rebuild of a library, not only of the program.
+function(suite_copy_beside target)
+  set(copies "")
+  foreach(library ${ARGN})
+    set(copy ${CMAKE_CURRENT_BINARY_DIR}/${library}.dll)
+    add_custom_command(OUTPUT ${copy}
+                       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${library}> ${copy}
+                       DEPENDS ${library})
+    list(APPEND copies ${copy})
+  endforeach()
+  add_custom_target(${target}_beside DEPENDS ${copies})
+  add_dependencies(${target} ${target}_beside)
+endfunction()
