@@ -14,12 +14,17 @@
 namespace {
 
 const portmon::MonitorConfig kConfig{
-    &portmon::kNt4Variant,
-    L"System\\CurrentControlSet\\control\\Print\\Monitors\\NRV Network Port",
-    256,
-    true,
-    portmon::PortValueType::DwordAddress,
-    L"portmonnt3",
+    .variant = &portmon::kNt4Variant,
+    .defaultKey = L"System\\CurrentControlSet\\control\\Print\\Monitors\\NRV Network Port",
+    .nameBufferChars = 256,
+    .loadSubkeys = true,
+    .valueType = portmon::PortValueType::DwordAddress,
+    .addPortMonitorNameId = portmon::IDS_ADD_PORT_MONITOR_NAME,
+    .extraAddPortMonitorName = L"portmonnt3",
+    .attachOwnerInput = true,
+    .ansiText = false,
+    .addressPortsOnly = false,
+    .addNameLimit = 127,
 };
 
 // Spoolers that load monitors through InitializePrintMonitor2 send a port's

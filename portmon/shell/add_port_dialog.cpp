@@ -1,5 +1,6 @@
 // The add-port dialog: the user names the printer's NIC by dotted address or
-// host name; names the spooler already has, on any monitor, are refused.
+// host name (the NT 3.51 build: dotted address only); names the spooler
+// already has, on any monitor, are refused.
 #include "portmon/core/host_name.h"
 #include "portmon/shell/dialog_resources.h"
 #include "portmon/shell/dialog_support.h"
@@ -12,7 +13,6 @@
 namespace portmon {
 namespace {
 
-constexpr int kNameLimit = 127;
 constexpr int kNameRead = 128;
 // Long enough that an over-long name still converts and then fails the
 // host-name check, instead of vanishing into an empty text.
@@ -23,14 +23,31 @@ struct AddPortState {
   std::wstring& name;
 };
 
+// Whether the typed text may name a port of this build; says why not.
+bool WellFormed(HWND dialog, const std::wstring& typed) {
+  const std::string ansi = ToAnsi(typed, kAnsiLimit);
+  if (!Monitor::Instance().config().addressPortsOnly) {
+    if (PassesHostNameCheck(ansi)) return true;
+    ShowMonitorMessage(dialog, IDS_INVALID_ADDRESS, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  if (!IsStrictDottedAddress(ansi)) {
+    ShowMonitorMessage(dialog, IDS_INVALID_ADDRESS, MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  // Well formed, yet no address a port can have (0.0.0.0).
+  if (DottedAddress(typed) == 0) {
+    ShowMonitorMessage(dialog, IDS_INVALID_ADDRESS_NAMED, MB_OK | MB_ICONEXCLAMATION, typed);
+    return false;
+  }
+  return true;
+}
+
 // Closes the dialog once the typed name may become a new port. A failed
 // look at the spooler's ports leaves its reason as the thread's last error.
 void Accept(HWND dialog, AddPortState& state) {
   state.name = ItemText(dialog, IDC_PORT_NAME, kNameRead);
-  if (!PassesHostNameCheck(ToAnsi(state.name, kAnsiLimit))) {
-    ShowMonitorMessage(dialog, IDS_INVALID_ADDRESS, MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
+  if (!WellFormed(dialog, state.name)) return;
   bool duplicate = false;
   if (const DWORD error = FindSpoolerDuplicate(state.server, state.name, duplicate)) {
     SetLastError(error);
@@ -47,7 +64,7 @@ INT_PTR CALLBACK AddPortProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
   if (message == WM_INITDIALOG) {
     KeepDialogState(dialog, lParam);
     PresentDialog(dialog);
-    LimitItemText(dialog, IDC_PORT_NAME, kNameLimit);
+    LimitItemText(dialog, IDC_PORT_NAME, Monitor::Instance().config().addNameLimit);
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;

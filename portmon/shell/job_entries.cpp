@@ -65,4 +65,6 @@ BOOL WINAPI EndDocPortEntry(HANDLE handle) {
   return Finish(EndDocPort(Context(), *port));
 }
 
+BOOL CancelPortJob(NetPort& port) { return Finish(CancelJob(Context(), port)); }
+
 }  // namespace portmon

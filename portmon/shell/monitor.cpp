@@ -19,6 +19,7 @@ bool Monitor::Initialize(HINSTANCE module, const wchar_t* registryRoot,
   config_ = &config;
   registryRoot_ = registryRoot != nullptr && registryRoot[0] != L'\0' ? registryRoot
                                                                       : config.defaultKey;
+  if (config.addressPortsOnly) portSuffix_ = L" (" + LoadText(IDS_PORT_DESCRIPTION) + L")";
   return true;
 }
 
@@ -56,6 +57,16 @@ NetPort* Monitor::FromHandle(HANDLE handle) {
     if (port.get() == handle) return port.get();
   }
   return nullptr;
+}
+
+std::wstring AddressPortName(const std::wstring& address) {
+  return address + Monitor::Instance().portSuffix();
+}
+
+std::wstring BareAddress(const std::wstring& portName) {
+  const std::wstring& suffix = Monitor::Instance().portSuffix();
+  if (suffix.empty() || !portName.ends_with(suffix)) return portName;
+  return portName.substr(0, portName.size() - suffix.size());
 }
 
 std::wstring LoadText(UINT id) {

@@ -26,6 +26,9 @@ class Monitor {
   HINSTANCE module() const { return module_; }
   const MonitorConfig& config() const { return *config_; }
   const std::wstring& registryRoot() const { return registryRoot_; }
+  // " (" + string 508 + ")" for builds whose ports are addresses only, else
+  // empty.
+  const std::wstring& portSuffix() const { return portSuffix_; }
   std::mutex& lock() { return lock_; }
 
   // Under the lock.
@@ -45,9 +48,14 @@ class Monitor {
   HINSTANCE module_ = nullptr;
   const MonitorConfig* config_ = nullptr;
   std::wstring registryRoot_;
+  std::wstring portSuffix_;
   std::mutex lock_;
   std::list<std::unique_ptr<NetPort>> ports_;
 };
+
+// The port an address-only build makes of an address, and back.
+std::wstring AddressPortName(const std::wstring& address);
+std::wstring BareAddress(const std::wstring& portName);
 
 // The string table text with this number.
 std::wstring LoadText(UINT id);

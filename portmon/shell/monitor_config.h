@@ -17,7 +17,14 @@ struct MonitorConfig {
   DWORD nameBufferChars;      // for enumerating the monitor key
   bool loadSubkeys;           // ports named by subkeys (with their settings)
   PortValueType valueType;
+  UINT addPortMonitorNameId;  // the monitor name AddPort accepts
   const wchar_t* extraAddPortMonitorName;  // also accepted by AddPort, or null
+  bool attachOwnerInput;      // AddPort shares the owner window's input
+  bool ansiText;              // the spooler speaks the ANSI code page (the 95 line)
+  // Ports are dotted addresses only, named by the address and a suffix, and
+  // have nothing to configure.
+  bool addressPortsOnly;
+  int addNameLimit;           // characters the add dialog's field takes
 };
 
 // String table numbers every build shares.

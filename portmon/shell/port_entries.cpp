@@ -57,27 +57,41 @@ BOOL WINAPI OpenPortEntry(LPWSTR name, PHANDLE handle) {
 
 BOOL WINAPI ClosePortEntry(HANDLE) { return TRUE; }
 
-BOOL WINAPI AddPortEntry(LPWSTR server, HWND owner, LPWSTR monitorName) {
-  const MonitorConfig& config = Monitor::Instance().config();
-  if (!SameText(monitorName, LoadText(IDS_ADD_PORT_MONITOR_NAME)) &&
-      !(config.extraAddPortMonitorName != nullptr &&
-        SameText(monitorName, config.extraAddPortMonitorName))) {
-    return Fail(ERROR_INVALID_PARAMETER);
-  }
-  InputAttachment attachment(owner);
-  std::wstring name;
-  if (RunAddPortDialog(owner, server, name) != 1) return Fail(ERROR_CANCELLED);
+namespace {
 
+// The record and the registry entries of the name the add dialog accepted;
+// the record goes again when they cannot be written.
+BOOL CreatePort(const std::wstring& typed) {
   Monitor& monitor = Monitor::Instance();
-  const DWORD address = DottedAddress(name);
+  const MonitorConfig& config = monitor.config();
+  const DWORD address = DottedAddress(typed);
+  const std::wstring name = config.addressPortsOnly ? AddressPortName(typed) : typed;
   {
     std::lock_guard guard(monitor.lock());
     monitor.Add(name, address);
   }
-  if (WritePortSubkey(name) && (address == 0 || WritePortValue(name, address))) return TRUE;
+  const bool stored = config.addressPortsOnly
+                          ? WritePortValue(typed, address)
+                          : WritePortSubkey(name) && (address == 0 || WritePortValue(name, address));
+  if (stored) return TRUE;
   std::lock_guard guard(monitor.lock());
   monitor.Remove(name);
   return FALSE;
+}
+
+}  // namespace
+
+BOOL WINAPI AddPortEntry(LPWSTR server, HWND owner, LPWSTR monitorName) {
+  const MonitorConfig& config = Monitor::Instance().config();
+  if (!SameText(monitorName, LoadText(config.addPortMonitorNameId)) &&
+      !(config.extraAddPortMonitorName != nullptr &&
+        SameText(monitorName, config.extraAddPortMonitorName))) {
+    return Fail(ERROR_INVALID_PARAMETER);
+  }
+  InputAttachment attachment(config.attachOwnerInput ? owner : nullptr);
+  std::wstring typed;
+  if (RunAddPortDialog(owner, server, typed) != 1) return Fail(ERROR_CANCELLED);
+  return CreatePort(typed);
 }
 
 BOOL WINAPI AddPortExEntry(LPWSTR server, DWORD level, LPBYTE buffer, LPWSTR monitorName) {
@@ -106,6 +120,11 @@ BOOL WINAPI AddPortExEntry(LPWSTR server, DWORD level, LPBYTE buffer, LPWSTR mon
 
 BOOL WINAPI ConfigurePortEntry(LPWSTR, HWND owner, LPWSTR portName) {
   if (portName == nullptr) return Fail(ERROR_INVALID_PARAMETER);
+  if (Monitor::Instance().config().addressPortsOnly) {
+    ShowMonitorMessage(owner, IDS_NOTHING_TO_CONFIGURE,
+                       MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+    return FALSE;
+  }
   if (RunConfigurePortDialog(owner, portName) == 1) return TRUE;
   return Fail(ERROR_CANCELLED);
 }
@@ -118,7 +137,10 @@ BOOL WINAPI DeletePortEntry(LPWSTR, HWND, LPWSTR portName) {
     std::lock_guard guard(monitor.lock());
     if (!monitor.Remove(name)) return Fail(ERROR_UNKNOWN_PORT);
   }
-  const LONG result = DeletePortKeys(name, DottedAddress(name) != 0);
+  // An address-only build keeps a port as the value named by its address.
+  const std::wstring keyName =
+      monitor.config().addressPortsOnly ? BareAddress(name) : name;
+  const LONG result = DeletePortKeys(keyName, DottedAddress(keyName) != 0);
   if (result != ERROR_SUCCESS) return Fail(static_cast<DWORD>(result));
   return TRUE;
 }
@@ -128,6 +150,7 @@ BOOL WINAPI GetPrinterDataFromPortEntry(HANDLE handle, DWORD code, LPWSTR, LPWST
   Monitor& monitor = Monitor::Instance();
   NetPort* port = monitor.FromHandle(handle);
   if (port == nullptr) return Fail(ERROR_INVALID_HANDLE);
+  if (code == PDC_CANCEL_JOB && monitor.config().variant->cancelByCode) return CancelPortJob(*port);
   const PortSettings settings = ReadPortSettings(FromU16(port->name()));
   const std::span<std::uint8_t> out(reinterpret_cast<std::uint8_t*>(output),
                                     output != nullptr ? outputSize : 0);

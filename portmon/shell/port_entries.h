@@ -4,10 +4,16 @@
 #include <windows.h>
 #include <winsplp.h>
 
+#include "portmon/core/net_port.h"
+
 namespace portmon {
 
+// C names, so that a build may export them under the spooler's names.
+extern "C" {
 BOOL WINAPI EnumPortsEntry(LPWSTR server, DWORD level, LPBYTE ports, DWORD size, LPDWORD needed,
                            LPDWORD returned);
+BOOL WINAPI EnumPortsAnsiEntry(LPSTR server, DWORD level, LPBYTE ports, DWORD size,
+                               LPDWORD needed, LPDWORD returned);
 BOOL WINAPI OpenPortEntry(LPWSTR name, PHANDLE handle);
 BOOL WINAPI ClosePortEntry(HANDLE handle);
 BOOL WINAPI AddPortEntry(LPWSTR server, HWND owner, LPWSTR monitorName);
@@ -24,6 +30,9 @@ BOOL WINAPI StartDocPortEntry(HANDLE handle, LPWSTR printerName, DWORD jobId, DW
 BOOL WINAPI WritePortEntry(HANDLE handle, LPBYTE buffer, DWORD size, LPDWORD written);
 BOOL WINAPI ReadPortEntry(HANDLE handle, LPBYTE buffer, DWORD size, LPDWORD read);
 BOOL WINAPI EndDocPortEntry(HANDLE handle);
+}
+// The 95 line's cancel request, which arrives through GetPrinterDataFromPort.
+BOOL CancelPortJob(NetPort& port);
 
 // The monitor table in slot order (the NT 4.0 form, with AddPortEx).
 void FillMonitorTable(MONITOR& table);

@@ -61,7 +61,7 @@ bool LoadValues(HKEY key, DWORD nameChars) {
         return result;
       },
       [](const std::wstring& name) {
-        if (const DWORD address = DottedAddress(name)) AddIfMissing(name, address);
+        if (const DWORD address = DottedAddress(name)) AddIfMissing(AddressPortName(name), address);
       });
 }
 

@@ -13,7 +13,9 @@
 namespace portmon {
 namespace {
 
-using EnumPortsFunction = BOOL(WINAPI*)(LPWSTR, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD);
+// EnumPortsW's or EnumPortsA's: the server name and the level-1 entries'
+// names are of the build's text width.
+using EnumPortsFunction = BOOL(WINAPI*)(LPVOID, DWORD, LPBYTE, DWORD, LPDWORD, LPDWORD);
 
 // Loaded once and kept for the life of the process; a failed load is tried
 // again next time.
@@ -25,7 +27,8 @@ DWORD SpoolerEnumPorts(EnumPortsFunction& function) {
   if (found == nullptr) {
     Library library(LoadLibraryW(L"SPOOLSS.DLL"));
     if (!library) return GetLastError();
-    found = library.Find<EnumPortsFunction>("EnumPortsW");
+    found = library.Find<EnumPortsFunction>(Monitor::Instance().config().ansiText ? "EnumPortsA"
+                                                                                   : "EnumPortsW");
     if (found == nullptr) return GetLastError();
     spooler = std::move(library);
   }
@@ -36,7 +39,11 @@ DWORD SpoolerEnumPorts(EnumPortsFunction& function) {
 DWORD ListPorts(const wchar_t* server, std::vector<std::wstring>& names) {
   EnumPortsFunction enumPorts = nullptr;
   if (const DWORD error = SpoolerEnumPorts(enumPorts)) return error;
-  LPWSTR serverName = const_cast<LPWSTR>(server);
+  const bool ansi = Monitor::Instance().config().ansiText;
+  std::string ansiServer = server != nullptr ? ToAnsi(server, 1024) : std::string();
+  LPVOID serverName = server == nullptr ? nullptr
+                      : ansi            ? static_cast<LPVOID>(ansiServer.data())
+                                        : static_cast<LPVOID>(const_cast<LPWSTR>(server));
   DWORD needed = 0;
   DWORD count = 0;
   enumPorts(serverName, 1, nullptr, 0, &needed, &count);
@@ -44,9 +51,24 @@ DWORD ListPorts(const wchar_t* server, std::vector<std::wstring>& names) {
   if (needed > 0 && !enumPorts(serverName, 1, buffer.data(), needed, &needed, &count)) {
     return GetLastError();
   }
-  const auto* ports = reinterpret_cast<const PORT_INFO_1W*>(buffer.data());
-  for (DWORD i = 0; i < count; ++i) names.emplace_back(ports[i].pName ? ports[i].pName : L"");
+  for (DWORD i = 0; i < count; ++i) {
+    if (ansi) {
+      const char* name = reinterpret_cast<const PORT_INFO_1A*>(buffer.data())[i].pName;
+      names.push_back(FromAnsi(name != nullptr ? name : ""));
+    } else {
+      const wchar_t* name = reinterpret_cast<const PORT_INFO_1W*>(buffer.data())[i].pName;
+      names.emplace_back(name != nullptr ? name : L"");
+    }
+  }
   return 0;
+}
+
+// The address a port of the spooler stands for, when it names one: a dotted
+// name, or on an address-only build a name of ours with the suffix.
+unsigned long AddressOf(const std::wstring& existing) {
+  if (!Monitor::Instance().config().addressPortsOnly) return DottedAddress(existing);
+  const std::wstring bare = BareAddress(existing);
+  return bare.size() < existing.size() ? DottedAddress(bare) : 0;
 }
 
 }  // namespace
@@ -56,9 +78,11 @@ DWORD FindSpoolerDuplicate(const wchar_t* server, const std::wstring& name, bool
   std::vector<std::wstring> names;
   if (const DWORD error = ListPorts(server, names)) return error;
   const unsigned long address = DottedAddress(name);
+  const std::wstring portName =
+      Monitor::Instance().config().addressPortsOnly ? AddressPortName(name) : name;
   for (const std::wstring& existing : names) {
-    if (SameName(ToU16(existing), ToU16(name)) ||
-        (address != 0 && DottedAddress(existing) == address)) {
+    if (SameName(ToU16(existing), ToU16(portName)) ||
+        (address != 0 && AddressOf(existing) == address)) {
       duplicate = true;
       return 0;
     }

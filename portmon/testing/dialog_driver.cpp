@@ -1,4 +1,4 @@
-#include "portmon/nt4/tests/dialog_driver.h"
+#include "portmon/testing/dialog_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -231,7 +231,7 @@ Messages DialogSession::CloseMessagesOver(HWND window) {
     shown.push_back(ReadMessage(box));
     SendNotifyMessageW(box, WM_COMMAND, IDOK, 0);
     WaitUntilGone(box);
-    Settle(window);
+    if (window != nullptr) Settle(window);
   }
   return shown;
 }
@@ -256,8 +256,11 @@ LRESULT DialogSession::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) 
 CallEnd DialogSession::Finish() {
   CallEnd end;
   WaitFor([&] {
-    for (HWND window : CallWindows()) {
-      const Messages shown = CloseMessagesOver(window);
+    // Null stands for the messages a call shows with no owner window.
+    std::vector<HWND> owners = CallWindows();
+    owners.push_back(nullptr);
+    for (HWND owner : owners) {
+      const Messages shown = CloseMessagesOver(owner);
       end.messages.insert(end.messages.end(), shown.begin(), shown.end());
     }
     return call_->finished.load();

@@ -1,6 +1,5 @@
 // Collated copies on the 95 line, against the simulated printers' print
-// sinks. What the printer must receive is worked out here from the job's
-// bytes and the printer language's fixed blocks, not by the code under test.
+// sinks, with the page data kept in memory.
 #include "portmon/core/collation.h"
 
 #include <gtest/gtest.h>
@@ -11,123 +10,13 @@
 
 #include "platform/tick.h"
 #include "portmon/core/spooler_calls.h"
+#include "portmon/core/tests/driver_job.h"
 #include "portmon/core/tests/job_test_support.h"
 
 namespace portmon::test {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// The job prologue with its four fields still zero.
-const Bytes kPrologue = {
-    0x1b, 0x5b, 0x4b, 0x03, 0x00, 0x00, 0x31, 0x13, 0xff, 0xff, 0x00, 0x18, 0xff, 0xff, 0xff, 0xff,
-    0x00, 0x06, 0x00, 0x0d, 0x00, 0x00, 0x00, 0x0c, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x33, 0x03, 0x1d, 0xe5, 0xff, 0xff, 0x00, 0x18, 0xff, 0xff, 0xff, 0xff,
-    0x00, 0x06, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x33, 0x03, 0x1d, 0xe5, 0xff, 0xff, 0x00, 0x18, 0xff, 0xff, 0xff, 0xff,
-    0x00, 0x06, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x33, 0x03, 0x1d, 0xe5, 0xff, 0xff, 0x00, 0x18, 0xff, 0xff, 0xff, 0xff,
-    0x00, 0x06, 0x00, 0x0c, 0x00, 0x00, 0x00, 0x0c, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x33, 0x03, 0x1d, 0xe5, 0xff, 0xff, 0x00, 0x18, 0xff, 0xff, 0xff, 0xff,
-    0x00, 0x06, 0x00, 0x0a, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x33, 0x03, 0x1d, 0xe5, 0x00, 0x00, 0x00, 0x12, 0xff, 0xff, 0xff, 0xff,
-    0x00, 0x05, 0x00, 0x01, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x0c, 0xff, 0x33, 0x03,
-    0x1d, 0xe5,
-};
-const Bytes kTrailer = {0x33, 0x03, 0x1d, 0xe5};
-constexpr std::size_t kTickField = 184;
-
-struct DriverJob {
-  std::int16_t copies = 3;
-  bool collate = true;
-  std::uint16_t a = 0x0102, b = 3, c = 0x0A0B;
-  std::vector<Bytes> records;
-};
-
-void PutLe16(Bytes& out, std::size_t at, unsigned value) {
-  out[at] = static_cast<std::uint8_t>(value);
-  out[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void Append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
-
-// A marker whose key stands 12 bytes on, in four aligned units.
-Bytes Marker(std::uint8_t key) {
-  return {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04,
-          key,  0x00, 0x00, 0x00};
-}
-
-// A 32-byte header, the two markers, then the page records padded to four.
-Bytes BuildJob(const DriverJob& job) {
-  Bytes out(32, 0);
-  out[1] = 0xF0;
-  out[3] = 0x01;
-  PutLe16(out, 4, 4);
-  PutLe16(out, 6, 32);
-  PutLe16(out, 8, static_cast<std::uint16_t>(job.copies));
-  PutLe16(out, 18, job.a);
-  PutLe16(out, 20, job.b);
-  PutLe16(out, 22, job.c);
-  out[24] = job.collate ? 0x08 : 0x00;
-  Append(out, Marker(0));
-  Append(out, Marker(5));
-  for (const Bytes& record : job.records) {
-    Bytes unit(4 + (record.size() + 3) / 4 * 4, 0);
-    PutLe16(unit, 0, 3);
-    PutLe16(unit, 2, static_cast<unsigned>(record.size()));
-    std::copy(record.begin(), record.end(), unit.begin() + 4);
-    Append(out, unit);
-  }
-  return out;
-}
-
-// Three records making a 300-byte job.
-DriverJob ThreeHundredByteJob() {
-  DriverJob job;
-  job.records = {JobBytes(60, 11), JobBytes(77, 12), JobBytes(81, 13)};
-  return job;
-}
-
-void PutBe32(Bytes& out, std::size_t at, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
-}
-
-Bytes Expected(const DriverJob& job, int copies) {
-  Bytes out = kPrologue;
-  PutBe32(out, 148, job.b == 0 ? 0xFFFFFFFFu : 1u << (job.b - 1));
-  PutBe32(out, 152, job.c);
-  PutBe32(out, 156, job.a);
-  std::uint16_t counter = 0;
-  for (int copy = 0; copy < copies; ++copy) {
-    for (const Bytes& record : job.records) {
-      ++counter;
-      Append(out, {static_cast<std::uint8_t>(counter >> 8), static_cast<std::uint8_t>(counter),
-                   static_cast<std::uint8_t>(record.size() >> 8),
-                   static_cast<std::uint8_t>(record.size())});
-      Append(out, record);
-      Append(out, kTrailer);
-    }
-  }
-  Append(out, {0xff, 0xff, 0x00, 0x18, 0xff, 0xff, 0xff, 0xff, 0x00, 0x06, 0x00, 0x08});
-  Append(out, Bytes(16, 0));
-  Append(out, kTrailer);
-  return out;
-}
-
-std::uint32_t TickField(const Bytes& received) {
-  std::uint32_t tick = 0;
-  for (int i = 0; i < 4; ++i) tick = (tick << 8) | received[kTickField + i];
-  return tick;
-}
-
-// The printer's data with the tick field blanked, after checking it lies
-// within the job's time.
-Bytes WithoutTick(Bytes received, std::uint32_t startTick) {
-  if (received.size() < kPrologue.size()) return received;
-  EXPECT_LE(TickField(received) - startTick, platform::TicksSince(startTick));
-  std::fill_n(received.begin() + kTickField, 4, 0);
-  return received;
-}
 
 // A store in memory that counts the stores alive.
 std::atomic<int> storesAlive{0};

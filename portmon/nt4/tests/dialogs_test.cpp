@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "portmon/nt4/tests/dialog_driver.h"
+#include "portmon/testing/dialog_driver.h"
+#include "portmon/testing/local_monitor_port.h"
 #include "portmon/nt4/tests/monitor_fixture.h"
 #include "portmon/shell/dialog_resources.h"
 
@@ -27,26 +28,6 @@ constexpr wchar_t kNoMac[] = L"00:00:00:00:00:00";
 std::wstring AddressExists(const std::wstring& name) {
   return L"このｱﾄﾞﾚｽ " + name + L" はすでに存在しています.";
 }
-
-// A port of the spooler's own local monitor, which the spooler lists from
-// this key; the key is left as it was found.
-class LocalMonitorPort {
- public:
-  explicit LocalMonitorPort(std::wstring name) : name_(std::move(name)) {
-    existed_ = RegGetValueW(HKEY_LOCAL_MACHINE, kPorts, name_.c_str(), RRF_RT_ANY, nullptr, nullptr,
-                            nullptr) == ERROR_SUCCESS;
-    EXPECT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kPorts, name_.c_str(), REG_SZ, L"", sizeof(L"")),
-              ERROR_SUCCESS);
-  }
-  ~LocalMonitorPort() {
-    if (!existed_) RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kPorts, name_.c_str());
-  }
-
- private:
-  static constexpr wchar_t kPorts[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
-  std::wstring name_;
-  bool existed_ = false;
-};
 
 class DialogTest : public MonitorTest {
  protected:

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "common/win/registry_key.h"
-#include "portmon/nt4/tests/dialog_driver.h"
+#include "portmon/testing/dialog_driver.h"
 #include "portmon/shell/dialog_resources.h"
 
 // Exported by winspool, missing from its header.
