@@ -1,0 +1,62 @@
+// portmon95: the port monitor for the Windows 95 spooler. InitializeMonitorEx
+// takes the registry root and fills the ANSI table; jobs may be collated
+// through a temporary file.
+#include <windows.h>
+
+#include "platform/udp_socket.h"
+#include "portmon/core/collation_state.h"
+#include "portmon/shell/monitor.h"
+#include "portmon/shell/port_registry.h"
+#include "portmon/shell/text_conversion.h"
+#include "portmon/win95/ansi_entries.h"
+#include "portmon/win95/temporary_file_store.h"
+
+namespace {
+
+const portmon::MonitorConfig kConfig{
+    .variant = &portmon::kWin95Variant,
+    .defaultKey =
+        L"System\\CurrentControlSet\\control\\Print\\Monitors\\NRV TCP/IP Printing System",
+    .nameBufferChars = 128,
+    .loadSubkeys = true,
+    .valueType = portmon::PortValueType::StringName,
+    .addPortMonitorNameId = portmon::IDS_MONITOR_NAME,
+    .extraAddPortMonitorName = nullptr,
+    .attachOwnerInput = false,
+    .ansiText = true,
+    .addressPortsOnly = false,
+    .addNameLimit = 127,
+};
+
+HINSTANCE module = nullptr;
+
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    module = instance;
+    DisableThreadLibraryCalls(instance);
+  } else if (reason == DLL_PROCESS_DETACH) {
+    platform::StopSockets();
+  }
+  return TRUE;
+}
+
+extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPSTR registryRoot,
+                                                                 portmon::AnsiMonitorTable* table) {
+  if (table == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  const std::wstring root = registryRoot != nullptr ? portmon::FromAnsi(registryRoot) : L"";
+  portmon::Monitor& monitor = portmon::Monitor::Instance();
+  if (!monitor.Initialize(module, root.c_str(), kConfig)) return FALSE;
+  portmon::SetCollationCalls(
+      {portmon::CreateTemporaryFileStore, portmon::ReportTemporaryFileFailure});
+  {
+    std::lock_guard guard(monitor.lock());
+    portmon::LoadPortsFromRegistry();
+  }
+  portmon::FillAnsiMonitorTable(*table);
+  return TRUE;
+}
