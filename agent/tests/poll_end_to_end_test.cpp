@@ -12,6 +12,7 @@
 
 #include "agent/poll_cycle.h"
 #include "common/dav_registry.h"
+#include "common/mail_log.h"
 #include "common/win/testing/registry_sandbox.h"
 
 namespace agent {
@@ -157,6 +158,22 @@ TEST_F(PollTest, TestMailGoesToTheDefaultRecipients) {
   const std::size_t before = SessionCount();
   ASSERT_TRUE(SendTestMail());
   EXPECT_EQ(SessionCount(), before + 1);
+}
+
+TEST_F(PollTest, AgentMessagesGoToTheSharedMailLogWithTwoSpacesBeforeTheTime) {
+  SYSTEMTIME before{};
+  GetLocalTime(&before);
+  ASSERT_TRUE(LogAgentError(kPrintersNotListedMessage));
+  SYSTEMTIME after{};
+  GetLocalTime(&after);
+  const std::string written = ReadWholeFile(folder.path() + "\\log\\PDMail.log");
+  std::vector<std::string> expected;
+  for (const SYSTEMTIME& at : {before, after}) {
+    expected.push_back(ErrorLogEntry({at.wYear, at.wMonth, at.wDay, at.wHour, at.wMinute},
+                                     "ローカル接続プリンタを列挙できませんでした。\r\n",
+                                     LogTimeGap::TwoSpaces));
+  }
+  EXPECT_TRUE(written == expected[0] || written == expected[1]) << written;
 }
 
 TEST(PollFrame, TcpIpIsThere) { EXPECT_TRUE(TcpIpInstalled()); }
