@@ -1,4 +1,5 @@
-// One poll end to end, in this process's own registry: the spooler lists a
+// One poll end to end, in this process's own registry, set up as the
+// installer's stand-in sets it up: the spooler lists a
 // printer of the maker (Wine's spooler reads its printers from the
 // registry and follows the sandbox), the status manager stand-in reports
 // its state, the real plug-in decides, and the real mail sender delivers to
@@ -14,6 +15,7 @@
 #include "common/dav_registry.h"
 #include "common/mail_log.h"
 #include "common/win/testing/registry_sandbox.h"
+#include "outside/installer_keys/key_writer.h"
 
 namespace agent {
 namespace {
@@ -54,13 +56,16 @@ class PollTest : public ::testing::Test {
     Set(kPrinterKey, "Print Processor", "winprint");
     Set(kPrinterKey, "Datatype", "RAW");
     RegistrySandbox::SetDword(kPrinterKey.c_str(), "Attributes", 0);
-    RegistrySandbox::SetDword(kModelKey.c_str(), dav::kSupport, 1);
-    Set(kModelKey, dav::kPluginPath, Beside("rmmmodel.dll"));
+    // The model key and the install folder as the set-up tool writes them.
+    installer::InstallRequest installed;
+    installed.model = installer::ModelEntry{kModel, Beside("rmmmodel.dll"), Beside("rmmmodelui.dll")};
+    installed.installDirectory = folder.path();
+    std::string failure;
+    ASSERT_TRUE(installer::WriteInstallerKeys(installed, failure)) << failure;
     Set(dav::kMailKey, dav::kName, "Admin");
     Set(dav::kMailKey, dav::kMail, "admin@office.test");
     Set(dav::kMailKey, dav::kServer, "127.0.17.3");
     Set(dav::kMailKey, dav::kDefaultTo, "default@office.test");
-    Set(dav::kUninstallKey, dav::kUninstallString, folder.path() + "\\uninst.exe");
     RegistrySandbox::SetDword("SOFTWARE\\NicSuite\\Development", "MailPauseMs", 0);
     RegistrySandbox::SetDword(kDriverDataKey.c_str(), dav::kCheckMail, 0x11);
     Set(kDriverDataKey, dav::kTonerTo, "service@office.test");
