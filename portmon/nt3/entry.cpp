@@ -3,9 +3,8 @@
 // (exports.def). Its ports are dotted addresses only.
 #include <windows.h>
 
-#include "platform/udp_socket.h"
 #include "portmon/shell/monitor.h"
-#include "portmon/shell/port_registry.h"
+#include "portmon/shell/monitor_dll.h"
 
 namespace {
 
@@ -24,24 +23,8 @@ const portmon::MonitorConfig kConfig{
     .addNameLimit = 32,
 };
 
-HINSTANCE module = nullptr;
-
 }  // namespace
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    module = instance;
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH) {
-    platform::StopSockets();
-  }
-  return TRUE;
-}
-
 extern "C" BOOL WINAPI InitializeMonitor(LPWSTR registryRoot) {
-  portmon::Monitor& monitor = portmon::Monitor::Instance();
-  if (!monitor.Initialize(module, registryRoot, kConfig)) return FALSE;
-  std::lock_guard guard(monitor.lock());
-  portmon::LoadPortsFromRegistry();
-  return TRUE;
+  return portmon::StartMonitor(registryRoot, kConfig) ? TRUE : FALSE;
 }

@@ -5,11 +5,10 @@
 #include <winsplp.h>
 
 #include "common/win/registry_key.h"
-#include "platform/udp_socket.h"
 #include "portmon/shell/monitor.h"
+#include "portmon/shell/monitor_dll.h"
 #include "portmon/shell/monitor2_table.h"
 #include "portmon/shell/port_entries.h"
-#include "portmon/shell/port_registry.h"
 
 namespace {
 
@@ -33,27 +32,7 @@ const portmon::MonitorConfig kConfig{
 constexpr wchar_t kSpoolerPortsKey[] =
     L"System\\CurrentControlSet\\Control\\Print\\Monitors\\NRV Network Port\\Ports";
 
-HINSTANCE module = nullptr;
-
-bool StartMonitor(const wchar_t* registryRoot) {
-  portmon::Monitor& monitor = portmon::Monitor::Instance();
-  if (!monitor.Initialize(module, registryRoot, kConfig)) return false;
-  std::lock_guard guard(monitor.lock());
-  portmon::LoadPortsFromRegistry();
-  return true;
-}
-
 }  // namespace
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    module = instance;
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH) {
-    platform::StopSockets();
-  }
-  return TRUE;
-}
 
 extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPWSTR registryRoot,
                                                                  LPMONITOR table) {
@@ -61,7 +40,7 @@ extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPWSTR registry
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  if (!StartMonitor(registryRoot)) return FALSE;
+  if (!portmon::StartMonitor(registryRoot, kConfig)) return FALSE;
   portmon::FillMonitorTable(*table);
   return TRUE;
 }
@@ -78,7 +57,7 @@ extern "C" __declspec(dllexport) LPMONITOR2 WINAPI InitializePrintMonitor2(PMONI
   // ports are added to.
   RegistryKey ports;
   ports.Open(HKEY_LOCAL_MACHINE, kSpoolerPortsKey, KEY_READ, true);
-  if (!StartMonitor(kSpoolerPortsKey)) return nullptr;
+  if (!portmon::StartMonitor(kSpoolerPortsKey, kConfig)) return nullptr;
   static MONITOR2 table;
   portmon::FillMonitor2Table(table);
   *monitorHandle = &portmon::Monitor::Instance();

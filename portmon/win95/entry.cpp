@@ -3,10 +3,9 @@
 // through a temporary file.
 #include <windows.h>
 
-#include "platform/udp_socket.h"
 #include "portmon/core/collation_state.h"
 #include "portmon/shell/monitor.h"
-#include "portmon/shell/port_registry.h"
+#include "portmon/shell/monitor_dll.h"
 #include "portmon/shell/text_conversion.h"
 #include "portmon/win95/ansi_entries.h"
 #include "portmon/win95/temporary_file_store.h"
@@ -28,19 +27,7 @@ const portmon::MonitorConfig kConfig{
     .addNameLimit = 127,
 };
 
-HINSTANCE module = nullptr;
-
 }  // namespace
-
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    module = instance;
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH) {
-    platform::StopSockets();
-  }
-  return TRUE;
-}
 
 extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPSTR registryRoot,
                                                                  portmon::AnsiMonitorTable* table) {
@@ -49,14 +36,9 @@ extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPSTR registryR
     return FALSE;
   }
   const std::wstring root = registryRoot != nullptr ? portmon::FromAnsi(registryRoot) : L"";
-  portmon::Monitor& monitor = portmon::Monitor::Instance();
-  if (!monitor.Initialize(module, root.c_str(), kConfig)) return FALSE;
   portmon::SetCollationCalls(
       {portmon::CreateTemporaryFileStore, portmon::ReportTemporaryFileFailure});
-  {
-    std::lock_guard guard(monitor.lock());
-    portmon::LoadPortsFromRegistry();
-  }
+  if (!portmon::StartMonitor(root.c_str(), kConfig)) return FALSE;
   portmon::FillAnsiMonitorTable(*table);
   return TRUE;
 }
