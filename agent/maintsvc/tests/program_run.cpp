@@ -3,24 +3,8 @@
 #include <vector>
 
 #include "common/win/kernel_handle.h"
-#include "common/win/registry_key.h"
 
 namespace {
-
-bool KeyExists(const std::string& key) {
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened);
-  return static_cast<bool>(RegistryKey(opened));
-}
-
-// The shortest leading part of `key` that does not exist yet, or empty.
-std::string FirstMissing(const std::string& key) {
-  for (std::size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
-    const std::string part = key.substr(0, end);
-    if (!KeyExists(part)) return part;
-    if (end == std::string::npos) return {};
-  }
-}
 
 BOOL WINAPI SwallowInterrupt(DWORD) { return TRUE; }
 
@@ -96,20 +80,7 @@ ConsoleRun RunConsole(const std::string& commandLine, DWORD timeoutMs, DWORD int
 }
 
 RealRegistryDword::RealRegistryDword(const char* key, const char* name)
-    : key_(key), name_(name), createdBranch_(FirstMissing(key)) {
-  DWORD size = sizeof oldValue_;
-  hadValue_ = RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_REG_DWORD, nullptr, &oldValue_,
-                           &size) == ERROR_SUCCESS;
-}
-
-RealRegistryDword::~RealRegistryDword() {
-  if (hadValue_) {
-    Set(oldValue_);
-  } else {
-    Remove();
-  }
-  if (!createdBranch_.empty()) RegDeleteTreeA(HKEY_LOCAL_MACHINE, createdBranch_.c_str());
-}
+    : key_(key), name_(name), saved_(key, name) {}
 
 bool RealRegistryDword::Set(DWORD value) {
   return RegSetKeyValueA(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), REG_DWORD, &value,

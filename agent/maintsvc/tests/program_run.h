@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "common/win/testing/saved_registry_value.h"
+
 // A program in the test program's own folder.
 std::string ProgramBeside(const char* name);
 
@@ -26,7 +28,6 @@ ConsoleRun RunConsole(const std::string& commandLine, DWORD timeoutMs = 30000,
 class RealRegistryDword {
  public:
   RealRegistryDword(const char* key, const char* name);
-  ~RealRegistryDword();
   RealRegistryDword(const RealRegistryDword&) = delete;
   RealRegistryDword& operator=(const RealRegistryDword&) = delete;
 
@@ -35,7 +36,5 @@ class RealRegistryDword {
 
  private:
   std::string key_, name_;
-  std::string createdBranch_;  // the first key that had to be created
-  bool hadValue_ = false;
-  DWORD oldValue_ = 0;
+  SavedRegistryValue saved_;
 };

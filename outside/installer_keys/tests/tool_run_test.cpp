@@ -8,7 +8,7 @@
 #include "agent/maintsvc/tests/program_run.h"
 #include "common/dav_registry.h"
 #include "common/win/testing/registry_sandbox.h"
-#include "outside/installer_keys/tests/saved_registry_value.h"
+#include "common/win/testing/saved_registry_value.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "outside/installer_keys/tests/saved_registry_value.h"
+#include "common/win/testing/saved_registry_value.h"
 
 #include "common/win/registry_key.h"
 
