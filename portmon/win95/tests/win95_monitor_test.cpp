@@ -179,6 +179,13 @@ TEST_F(Win95MonitorTest, ListsItsPortsInTheAnsiCodePage) {
   EXPECT_EQ(names, (std::set<std::string>{"127.0.18.2", "プリンタ.example"}));
 }
 
+TEST_F(Win95MonitorTest, AddAnswersOnlyToItsOwnMonitorName) {
+  StartMonitor();
+  for (const char* other : {"NRV Network Port", "portmonnt3"}) {
+    EXPECT_FALSE(table_.pfnAddPort(nullptr, nullptr, const_cast<char*>(other))) << other;
+  }
+}
+
 TEST_F(Win95MonitorTest, AnswersItsOwnControlCodes) {
   HANDLE port = Open("127.0.18.2");
   BYTE answer[16] = {};
