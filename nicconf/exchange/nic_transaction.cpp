@@ -45,10 +45,6 @@ void CopyWhole(char (&field)[N], const char* text) {
   }
 }
 
-bool IsStatusDatagram(std::span<const std::uint8_t> datagram) {
-  return datagram.size() >= 3 && std::memcmp(datagram.data(), "nrv", 3) == 0;
-}
-
 }  // namespace
 
 NicTransaction::NicTransaction(const char* ip, const char* mac, const CommandSlotList* slots,

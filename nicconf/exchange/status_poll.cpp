@@ -134,7 +134,7 @@ void StatusPoll::EndPending(ExchangeStatus status) {
 void StatusPoll::Match(std::span<const std::uint8_t> datagram,
                        const platform::ReceivedFrom& from) {
   if (from.port != kAttributePort) return;
-  if (datagram.size() >= 3 && std::memcmp(datagram.data(), "nrv", 3) == 0) {
+  if (IsStatusDatagram(datagram)) {
     MatchStatus(datagram, from);
   } else {
     MatchReply(datagram, from);

@@ -10,6 +10,10 @@
 
 namespace nic {
 
+// Whether the datagram is a status datagram rather than an attribute frame:
+// it starts with "nrv".
+bool IsStatusDatagram(std::span<const std::uint8_t> datagram);
+
 // Refuses anything shorter than 5 bytes or not starting with "nrv". The
 // declared length is clamped to the bytes that arrived.
 bool ParseStatusDatagram(std::span<const std::uint8_t> datagram, StatusRecord& record);
