@@ -6,6 +6,9 @@
 #include <windows.h>
 
 #include <string>
+
+#include "common/win/kernel_handle.h"
+#include "common/win/service_handle.h"
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -33,37 +36,28 @@ RunResult RunHidden(const char* commandLine, std::uint32_t limitMs) {
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_HIDE;
-  PROCESS_INFORMATION process{};
+  PROCESS_INFORMATION started{};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
                       CREATE_NEW_CONSOLE | HIGH_PRIORITY_CLASS, nullptr, nullptr, &startup,
-                      &process)) {
+                      &started)) {
     return RunResult::NotStarted;
   }
-  RunResult result = RunResult::Failed;
+  const ProcessHandles process(started);
   const std::uint32_t start = TickCount();
   for (;;) {
     Sleep(kStepMs);
     DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process.hProcess, &code);
-    if (code != STILL_ACTIVE) {
-      result = code == 0 ? RunResult::Succeeded : RunResult::Failed;
-      break;
-    }
+    GetExitCodeProcess(process.process.get(), &code);
+    if (code != STILL_ACTIVE) return code == 0 ? RunResult::Succeeded : RunResult::Failed;
     if (TicksSince(start) > limitMs) {
-      TerminateProcess(process.hProcess, 1);
-      break;
+      TerminateProcess(process.process.get(), 1);
+      return RunResult::Failed;
     }
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return result;
 }
 
 bool CanOpenServiceManager() {
-  SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-  if (manager == nullptr) return false;
-  CloseServiceHandle(manager);
-  return true;
+  return static_cast<bool>(ServiceHandle(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS)));
 }
 
 #else

@@ -64,24 +64,6 @@ int SendOnce(std::intptr_t handle, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-bool StartSockets() {
-#ifdef _WIN32
-  WSADATA data;
-  if (WSAStartup(MAKEWORD(1, 1), &data) != 0) return false;
-  if (data.wVersion != MAKEWORD(1, 1)) {
-    WSACleanup();
-    return false;
-  }
-#endif
-  return true;
-}
-
-void StopSockets() {
-#ifdef _WIN32
-  WSACleanup();
-#endif
-}
-
 int LocalAddressToward(const char* destination, char (&ip)[16]) {
   ip[0] = '\0';
   sockaddr_in address;

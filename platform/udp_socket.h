@@ -12,11 +12,6 @@ namespace platform {
 
 inline constexpr std::size_t kDatagramBufferSize = 8192;
 
-// Starts the socket library (Windows Sockets 1.1 on Windows; nothing
-// elsewhere). False when the exact version is not granted.
-bool StartSockets();
-void StopSockets();
-
 
 // This host's address on the way to `destination` (no datagram is sent):
 // what the route/ARP path names as the gateway. Returns 0 or the error.

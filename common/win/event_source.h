@@ -1,20 +1,13 @@
 #pragma once
-// A registered event-log source, deregistered with the owner.
+// A registered event-log source.
 
 #include <windows.h>
 
-class EventSource {
- public:
-  explicit EventSource(const char* name) : handle_(RegisterEventSourceA(nullptr, name)) {}
-  ~EventSource() {
-    if (handle_ != nullptr) DeregisterEventSource(handle_);
-  }
-  EventSource(const EventSource&) = delete;
-  EventSource& operator=(const EventSource&) = delete;
+#include "common/win/owner.h"
 
-  HANDLE get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  HANDLE handle_;
+struct EventSourceKind {
+  using Handle = HANDLE;
+  static Handle Empty() noexcept { return nullptr; }
+  static void Release(Handle source) noexcept { DeregisterEventSource(source); }
 };
+using EventSource = Owner<EventSourceKind>;

@@ -1,34 +1,38 @@
 #pragma once
-// A kernel object (event, mutex, thread, process), closed with the owner.
-// Only for calls that report failure as a null handle, not
-// INVALID_HANDLE_VALUE.
+// Kernel objects: events, mutexes, threads and processes (null when absent),
+// files and directory searches, whose calls report failure as
+// INVALID_HANDLE_VALUE instead.
 
 #include <windows.h>
 
-#include <utility>
+#include "common/win/owner.h"
 
-class KernelHandle {
- public:
-  KernelHandle() = default;
-  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
-  ~KernelHandle() { Close(); }
-  KernelHandle(KernelHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  KernelHandle& operator=(KernelHandle&& other) noexcept {
-    if (this != &other) {
-      Close();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-  KernelHandle(const KernelHandle&) = delete;
-  KernelHandle& operator=(const KernelHandle&) = delete;
+struct KernelObjectKind {
+  using Handle = HANDLE;
+  static Handle Empty() noexcept { return nullptr; }
+  static void Release(Handle handle) noexcept { CloseHandle(handle); }
+};
+using KernelHandle = Owner<KernelObjectKind>;
 
-  HANDLE get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
+struct FileKind {
+  using Handle = HANDLE;
+  static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Release(Handle handle) noexcept { CloseHandle(handle); }
+};
+using FileHandle = Owner<FileKind>;
 
- private:
-  void Close() {
-    if (handle_ != nullptr) CloseHandle(std::exchange(handle_, nullptr));
-  }
-  HANDLE handle_ = nullptr;
+// A directory search of FindFirstFile.
+struct FindKind {
+  using Handle = HANDLE;
+  static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Release(Handle handle) noexcept { FindClose(handle); }
+};
+using FindHandle = Owner<FindKind>;
+
+// Both handles CreateProcess hands out, closed with the owner.
+struct ProcessHandles {
+  KernelHandle process;
+  KernelHandle thread;
+  explicit ProcessHandles(const PROCESS_INFORMATION& started)
+      : process(started.hProcess), thread(started.hThread) {}
 };

@@ -1,32 +1,25 @@
 #pragma once
-// A loaded library, freed with the owner.
+// A loaded library, freed with the owner, and the entries found in it.
 
 #include <windows.h>
 
-#include <utility>
+#include "common/win/owner.h"
 
-class Library {
+struct LibraryKind {
+  using Handle = HMODULE;
+  static Handle Empty() noexcept { return nullptr; }
+  static void Release(Handle module) noexcept { FreeLibrary(module); }
+};
+
+class Library : public Owner<LibraryKind> {
  public:
-  Library() = default;
-  explicit Library(HMODULE module) : module_(module) {}
-  ~Library() {
-    if (module_ != nullptr) FreeLibrary(module_);
-  }
-  Library(Library&& other) noexcept : module_(std::exchange(other.module_, nullptr)) {}
-  Library& operator=(Library&& other) noexcept {
-    std::swap(module_, other.module_);
-    return *this;
-  }
-  Library(const Library&) = delete;
-  Library& operator=(const Library&) = delete;
+  using Owner::Owner;
 
-  HMODULE get() const { return module_; }
-  explicit operator bool() const { return module_ != nullptr; }
+  // The entry named `name` as a function of type `Function`; null when the
+  // library lacks it (or none is held).
   template <typename Function>
   Function Find(const char* name) const {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    if (!*this) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(get(), name)));
   }
-
- private:
-  HMODULE module_ = nullptr;
 };

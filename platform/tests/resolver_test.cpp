@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/udp_socket.h"
+#include "platform/socket_library.h"
 
 namespace platform {
 namespace {
 
 TEST(Resolver, DottedAndLocalNamesResolveInNetworkOrder) {
-  ASSERT_TRUE(StartSockets());
+  const SocketLibrary sockets;
+  ASSERT_TRUE(sockets.started());
   std::uint32_t address = 0;
   ASSERT_TRUE(ResolveIpv4("127.0.2.9", address));
   const auto* octets = reinterpret_cast<const std::uint8_t*>(&address);
@@ -19,7 +20,6 @@ TEST(Resolver, DottedAndLocalNamesResolveInNetworkOrder) {
   address = 5;
   EXPECT_FALSE(ResolveIpv4("", address));
   EXPECT_EQ(address, 5u);
-  StopSockets();
 }
 
 }  // namespace

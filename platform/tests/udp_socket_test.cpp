@@ -1,3 +1,4 @@
+#include "platform/socket_library.h"
 #include "platform/udp_socket.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,10 @@ namespace {
 
 class UdpSocketTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(StartSockets()); }
-  void TearDown() override { StopSockets(); }
+  void SetUp() override { ASSERT_TRUE(sockets_.started()); }
+
+ private:
+  SocketLibrary sockets_;
 };
 
 TEST_F(UdpSocketTest, EphemeralPortsAndLoopbackRoundTrip) {

@@ -1,5 +1,7 @@
 #include "common/win/testing/registry_sandbox.h"
 
+#include "common/win/registry_key.h"
+
 #include <shellapi.h>
 
 #include <fstream>
@@ -31,14 +33,10 @@ void CopyServicesPath(HKEY sandbox) {
 }  // namespace
 
 RegistrySandbox::RegistrySandbox() : path_("Software\\NicSuiteSandbox\\" + Unique("")) {
-  HKEY sandbox = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &sandbox, nullptr) != ERROR_SUCCESS) {
-    return;
-  }
-  CopyServicesPath(sandbox);
-  ready_ = RegOverridePredefKey(HKEY_LOCAL_MACHINE, sandbox) == ERROR_SUCCESS;
-  RegCloseKey(sandbox);
+  const RegistryKey sandbox = RegistryKey::Create(HKEY_CURRENT_USER, path_.c_str(), KEY_ALL_ACCESS);
+  if (!sandbox) return;
+  CopyServicesPath(sandbox.get());
+  ready_ = RegOverridePredefKey(HKEY_LOCAL_MACHINE, sandbox.get()) == ERROR_SUCCESS;
 }
 
 RegistrySandbox::~RegistrySandbox() {

@@ -5,9 +5,7 @@
 namespace {
 
 bool KeyExists(const std::string& key) {
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened);
-  return static_cast<bool>(RegistryKey(opened));
+  return static_cast<bool>(RegistryKey::Open(HKEY_LOCAL_MACHINE, key.c_str(), KEY_READ));
 }
 
 std::string FirstMissing(const std::string& key) {
