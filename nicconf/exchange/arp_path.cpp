@@ -6,7 +6,8 @@
 #include "nicconf/exchange/network.h"
 #include "nicconf/exchange/nic_transaction.h"
 #include "nicconf/exchange/system_commands.h"
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
+#include "nicproto/mac_text.h"
 #include "platform/udp_socket.h"
 
 namespace nic {
@@ -27,8 +28,8 @@ bool IsPlainMac(const char* text) {
 }
 
 std::uint32_t Run(const char* commandLine) {
-  const SystemCommands& commands = CurrentSystemCommands();
-  return commands.run(commands.context, commandLine, commands.limitMs);
+  const SystemCommandCalls& commands = Seams().commands;
+  return commands.run(commands.context, commandLine, Seams().arpPath.commandLimitMs);
 }
 
 // Before a NIC is spoken to under the unknown-NIC address, one datagram to
@@ -36,7 +37,7 @@ std::uint32_t Run(const char* commandLine) {
 void SendNudge() {
   platform::UdpSocket socket;
   if (socket.Open() != 0 && socket.Open() != 0) return;
-  const char* to = CurrentSystemCommands().nudgeAddress;
+  const char* to = Seams().arpPath.nudgeAddress;
   if (socket.SendTo(to, kNudgePort, kNudge) != 0) socket.SendTo(to, kNudgePort, kNudge);
 }
 
@@ -47,7 +48,7 @@ ExchangeStatus SetUpArpPath(const char* ip, const char* mac, bool& routeAdded, b
   if (!IsPlainAddress(ip) || !IsPlainMac(mac) || !IsPlainAddress(local)) {
     return {kCommandNotStarted, 0};
   }
-  const SystemCommands& commands = CurrentSystemCommands();
+  const SystemCommandCalls& commands = Seams().commands;
   if (!commands.isAdministrator(commands.context)) return {kNotAdministrator, 0};
 
   char line[128];

@@ -9,17 +9,9 @@ void WriteToErrorOutput(void*, MessageIcon, int titleId, int textId) {
   std::fprintf(stderr, "%s: %s\n", MessageText(titleId), MessageText(textId));
 }
 
-constexpr MessageSink kDefaultSink{WriteToErrorOutput, nullptr};
-MessageSink current = kDefaultSink;
-
 }  // namespace
 
-void SetMessageSink(const MessageSink& sink) { current = sink; }
-void ResetMessageSink() { current = kDefaultSink; }
-
-void ShowMessage(MessageIcon icon, int titleId, int textId) {
-  if (current.show != nullptr) current.show(current.context, icon, titleId, textId);
-}
+MessageCalls ErrorOutputMessages() { return {nullptr, WriteToErrorOutput}; }
 
 const char* MessageText(int id) {
   switch (id) {

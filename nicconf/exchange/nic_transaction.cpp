@@ -7,10 +7,11 @@
 #include "nicconf/exchange/arp_path.h"
 #include "nicconf/exchange/start_exchange.h"
 #include "nicconf/exchange/transport.h"
-#include "nicconf/proto/address_text.h"
-#include "nicconf/proto/attribute_frame.h"
-#include "nicconf/proto/command_frame.h"
-#include "nicconf/proto/status_datagram.h"
+#include "common/ipv4_text.h"
+#include "nicproto/mac_text.h"
+#include "nicproto/attribute_frame.h"
+#include "nicproto/command_frame.h"
+#include "nicproto/status_datagram.h"
 #include "platform/tick.h"
 
 namespace nic {

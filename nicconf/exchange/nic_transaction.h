@@ -11,10 +11,10 @@
 #include <span>
 
 #include "nicconf/exchange/exchange.h"
-#include "nicconf/proto/attribute_record.h"
-#include "nicconf/proto/command_slot.h"
-#include "nicconf/proto/extended_text_record.h"
-#include "nicconf/proto/status_text.h"
+#include "nicproto/attribute_record.h"
+#include "nicproto/command_slot.h"
+#include "nicproto/extended_text_record.h"
+#include "nicproto/status_text.h"
 #include "platform/udp_socket.h"
 
 namespace nic {

@@ -1,6 +1,6 @@
 #include "nicconf/exchange/start_exchange.h"
 
-#include "nicconf/exchange/message_sink.h"
+#include "nicconf/exchange/network.h"
 #include "nicconf/exchange/worker_table.h"
 
 namespace nic {

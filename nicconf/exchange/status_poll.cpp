@@ -7,11 +7,12 @@
 #include "common/bounded_text.h"
 #include "nicconf/exchange/start_exchange.h"
 #include "nicconf/exchange/transport.h"
-#include "nicconf/proto/address_text.h"
-#include "nicconf/proto/attribute_frame.h"
-#include "nicconf/proto/picture_flags.h"
-#include "nicconf/proto/status_datagram.h"
-#include "nicconf/proto/status_interpretation.h"
+#include "common/ipv4_text.h"
+#include "nicproto/mac_text.h"
+#include "nicproto/attribute_frame.h"
+#include "nicproto/picture_flags.h"
+#include "nicproto/status_datagram.h"
+#include "nicproto/status_interpretation.h"
 #include "platform/tick.h"
 
 namespace nic {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "nicconf/exchange/exchange.h"
-#include "nicconf/proto/address_text.h"
-#include "nicconf/proto/printer_record.h"
+#include "common/ipv4_text.h"
+#include "nicproto/printer_record.h"
 #include "platform/udp_socket.h"
 
 namespace nic {

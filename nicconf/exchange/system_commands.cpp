@@ -6,8 +6,6 @@
 namespace nic {
 namespace {
 
-constexpr std::uint32_t kCommandLimitMs = 30000;
-
 std::uint32_t RunCommand(void*, const char* commandLine, std::uint32_t limitMs) {
   switch (platform::RunHidden(commandLine, limitMs)) {
     case platform::RunResult::Succeeded: return kPending;
@@ -18,15 +16,8 @@ std::uint32_t RunCommand(void*, const char* commandLine, std::uint32_t limitMs) 
 
 bool IsAdministrator(void*) { return platform::CanOpenServiceManager(); }
 
-constexpr SystemCommands kDefault{RunCommand, IsAdministrator, nullptr, kCommandLimitMs,
-                                  "111.111.222.222"};
-SystemCommands current = kDefault;
-
 }  // namespace
 
-const SystemCommands& DefaultSystemCommands() { return kDefault; }
-void SetSystemCommands(const SystemCommands& commands) { current = commands; }
-void ResetSystemCommands() { current = kDefault; }
-const SystemCommands& CurrentSystemCommands() { return current; }
+SystemCommandCalls OperatingSystemCommands() { return {nullptr, RunCommand, IsAdministrator}; }
 
 }  // namespace nic

@@ -1,13 +1,14 @@
 #pragma once
-// What the route/ARP path asks of the operating system, as a seam: running
-// route and arp, the administrator check, and the limits. The defaults are
-// the real ones; tests point them at stand-ins and short limits.
+// What the route/ARP path asks of the operating system: running route and
+// arp, and the administrator check. The real calls run the commands hidden;
+// tests point them at stand-ins.
 
 #include <cstdint>
 
 namespace nic {
 
-struct SystemCommands {
+struct SystemCommandCalls {
+  void* context;
   // Runs a command line hidden and waits for it: kPending (0) when it exited
   // with 0, kCommandNotStarted, or kCommandFailed (another exit code, or
   // still running after `limitMs`, when it is ended).
@@ -15,16 +16,16 @@ struct SystemCommands {
   // On Windows NT: the user may open the service control manager with full
   // access. Elsewhere always true.
   bool (*isAdministrator)(void* context);
-  void* context;
-  std::uint32_t limitMs;
-  // Where the nudge datagram goes before a NIC is spoken to under the
-  // unknown-NIC address.
-  const char* nudgeAddress;
 };
 
-const SystemCommands& DefaultSystemCommands();
-void SetSystemCommands(const SystemCommands& commands);
-void ResetSystemCommands();
-const SystemCommands& CurrentSystemCommands();
+SystemCommandCalls OperatingSystemCommands();
+
+// The limits of the route/ARP path.
+struct ArpPathSettings {
+  std::uint32_t commandLimitMs = 30000;
+  // Where the nudge datagram goes before a NIC is spoken to under the
+  // unknown-NIC address.
+  const char* nudgeAddress = "111.111.222.222";
+};
 
 }  // namespace nic

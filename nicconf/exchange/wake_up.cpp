@@ -1,6 +1,6 @@
 #include "nicconf/exchange/wake_up.h"
 
-#include "nicconf/proto/wake_up_packet.h"
+#include "nicproto/wake_up_packet.h"
 #include "platform/socket_error.h"
 #include "platform/udp_socket.h"
 

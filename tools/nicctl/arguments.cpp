@@ -3,7 +3,8 @@
 #include <cstdlib>
 
 #include "nicconf/exchange/nic_transaction.h"
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
+#include "nicproto/mac_text.h"
 
 const char* const kUsage =
     "usage: nicctl search <broadcast-address> [--timeout <s>] [--max <n>]\n"
@@ -18,8 +19,8 @@ const char* const kUsage =
 namespace {
 
 bool IsAddress(const std::string& text) {
-  nic::Ipv4 ip{};
-  return nic::ParseDottedIp(text.c_str(), ip);
+  Ipv4 ip{};
+  return ParseDottedIp(text.c_str(), ip);
 }
 
 // Six two-digit hex pairs with colons, as the printer list writes them.

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
+#include "nicproto/mac_text.h"
 #include "tools/nicctl/field_names.h"
 #include "tools/nicctl/report_line.h"
 
@@ -77,7 +78,7 @@ std::string PortStatus(std::uint8_t bits) {
 }
 
 std::string IpText(const nic::AttributeRecord& record, std::uint8_t tag) {
-  char text[nic::kIpTextSize] = {};
+  char text[kIpTextSize] = {};
   nic::GetIpAttribute(record, tag, text, sizeof text);
   return text;
 }

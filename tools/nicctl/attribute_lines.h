@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "nicconf/proto/attribute_record.h"
+#include "nicproto/attribute_record.h"
 
 // One line per present attribute, in table order. The password is only
 // said to be there, never shown.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "nicconf/proto/config_items.h"
+#include "nicproto/config_items.h"
 
 // One line per present item, in table order; numbers in decimal, addresses
 // dotted. A value that does not read in its item's form is shown as it came.

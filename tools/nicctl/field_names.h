@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "nicconf/proto/config_items.h"
+#include "nicproto/config_items.h"
 
 // How an attribute's value is shown and, for the settable ones, typed.
 enum class AttributeShow : std::uint8_t {

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-#include "nicconf/proto/address_text.h"
-#include "nicconf/proto/extended_text_record.h"
-#include "nicconf/proto/hex_text.h"
-#include "nicconf/proto/password.h"
+#include "common/ipv4_text.h"
+#include "nicproto/extended_text_record.h"
+#include "nicproto/hex_text.h"
+#include "nicproto/password.h"
 #include "tools/nicctl/field_names.h"
 #include "tools/nicctl/terminal_text.h"
 
@@ -161,14 +161,14 @@ bool ReadNumber(const std::string& key, const std::string& text, std::uint64_t h
 
 bool ReadValue(const std::string& key, const std::string& text, const FieldTarget& t,
                FieldSetting& s, std::string& error) {
-  nic::Ipv4 ip{};
+  Ipv4 ip{};
   switch (t.form) {
     case ValueForm::Byte: return ReadNumber(key, text, 0xFF, s, error);
     case ValueForm::Word: return ReadNumber(key, text, 0xFFFF, s, error);
     case ValueForm::Dword: return ReadNumber(key, text, 0xFFFFFFFF, s, error);
     case ValueForm::Ipv4:
       s.value = text;
-      if (nic::ParseDottedIp(text.c_str(), ip)) return true;
+      if (ParseDottedIp(text.c_str(), ip)) return true;
       return error = key + " must be a dotted IPv4 address: " + text, false;
     case ValueForm::Text:
     case ValueForm::Password: return ReadText(key, text, t, s, error);

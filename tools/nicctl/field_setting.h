@@ -7,7 +7,7 @@
 #include <string>
 
 #include "nicconf/exchange/nic_transaction.h"
-#include "nicconf/proto/config_items.h"
+#include "nicproto/config_items.h"
 
 enum class SettingTarget : std::uint8_t { Attribute, ExtendedText, ConfigItem };
 

@@ -86,11 +86,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "nicctl: %s\n", error.c_str());
     return kExitUsage;
   }
-  if (!nic::StartNetwork()) {
+  nic::NetworkSeams seams;
+  seams.messages = {nullptr, PrintMessage};
+  if (!nic::StartNetwork(seams)) {
     std::fprintf(stderr, "nicctl: TCP/IP is not available\n");
     return kExitNetwork;
   }
-  nic::SetMessageSink({PrintMessage, nullptr});
   // A NIC reached through route and ARP is routed through this host's
   // address on the way to it.
   char local[16];

@@ -1,6 +1,6 @@
 #include "tools/nicctl/read_report.h"
 
-#include "nicconf/proto/address_text.h"
+#include "nicproto/mac_text.h"
 #include "tools/nicctl/attribute_lines.h"
 #include "tools/nicctl/config_lines.h"
 #include "tools/nicctl/end_codes.h"

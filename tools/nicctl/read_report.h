@@ -6,7 +6,7 @@
 #include <string>
 
 #include "nicconf/exchange/nic_transaction.h"
-#include "nicconf/proto/config_items.h"
+#include "nicproto/config_items.h"
 
 struct ReadOutcome {
   std::string ip;

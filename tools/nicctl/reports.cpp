@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "nicconf/exchange/end_code.h"
-#include "nicconf/proto/status_interpretation.h"
+#include "nicproto/status_interpretation.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "nicconf/exchange/nic_transaction.h"
-#include "nicconf/proto/address_text.h"
+#include "nicproto/mac_text.h"
 #include "tools/nicctl/end_codes.h"
 #include "tools/nicctl/exchange_wait.h"
 #include "tools/nicctl/exit_codes.h"

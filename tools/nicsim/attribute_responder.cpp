@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "nicconf/proto/address_text.h"
-#include "nicconf/proto/attribute_frame.h"
-#include "nicconf/proto/extended_text_record.h"
+#include "common/ipv4_text.h"
+#include "nicproto/attribute_frame.h"
+#include "nicproto/extended_text_record.h"
 #include "tools/nicsim/status_text_builder.h"
 
 namespace nicsim {
@@ -36,7 +36,7 @@ std::vector<std::uint8_t> ExtendedReply(const NicState& nic, std::uint8_t kindBy
 }
 
 std::string IpText(const nic::AttributeRecord& record) {
-  char text[nic::kIpTextSize] = {};
+  char text[kIpTextSize] = {};
   nic::GetIpAttribute(record, nic::tag::kIpAddress, text, sizeof text);
   return text;
 }

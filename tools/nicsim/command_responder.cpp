@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
 #include "tools/nicsim/status_text_builder.h"
 
 namespace nicsim {
@@ -51,7 +51,7 @@ std::string_view PayloadText(std::span<const std::uint8_t> payload) {
 }
 
 std::optional<std::string> ConfigAddress(const nic::ConfigItemList& written) {
-  char ip[nic::kIpTextSize] = {};
+  char ip[kIpTextSize] = {};
   if (!nic::GetConfigIp(written, nic::config::kIpAddress, ip, sizeof ip)) return std::nullopt;
   return std::string(ip);
 }

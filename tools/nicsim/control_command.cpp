@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "nicconf/proto/address_text.h"
+#include "nicproto/mac_text.h"
 #include "tools/nicsim/nic_setting.h"
 
 namespace nicsim {

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "tools/nicsim/event_log.h"
-#include "tools/nicsim/loopback_socket.h"
+#include "tools/shared/loopback_socket.h"
 #include "tools/nicsim/nic_registry.h"
 
 namespace nicsim {
 
 void HandleDatagram(NicRegistry& registry, EventLog& log, const std::string& ip,
                     std::uint16_t localPort, std::span<const std::uint8_t> datagram,
-                    const Peer& sender);
+                    const tools::Peer& sender);
 
 }  // namespace nicsim

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "nicconf/proto/exn_notice.h"
-#include "nicconf/proto/frame_kind.h"
-#include "nicconf/proto/wake_up_packet.h"
+#include "nicproto/exn_notice.h"
+#include "nicproto/frame_kind.h"
+#include "nicproto/wake_up_packet.h"
 
 namespace nicsim {
 namespace {

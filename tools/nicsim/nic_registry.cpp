@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "nicconf/proto/address_text.h"
-#include "nicconf/proto/frame_kind.h"
-#include "tools/nicsim/loopback_socket.h"
+#include "nicproto/mac_text.h"
+#include "nicproto/frame_kind.h"
+#include "tools/shared/loopback_socket.h"
 
 namespace nicsim {
 namespace {
@@ -119,9 +119,9 @@ bool NicRegistry::Reconcile(std::string* error) {
 
 bool NicRegistry::OpenEndpoint(const std::string& ip, std::string* error) {
   Endpoint endpoint;
-  endpoint.attribute = OpenUdpSocket(ip, nic::kAttributePort, error);
+  endpoint.attribute = tools::OpenUdpSocket(ip, nic::kAttributePort, error);
   if (!endpoint.attribute) return false;
-  endpoint.command = OpenUdpSocket(ip, nic::kCommandPort, error);
+  endpoint.command = tools::OpenUdpSocket(ip, nic::kCommandPort, error);
   if (!endpoint.command) return false;
   endpoints_.emplace(ip, std::move(endpoint));
   ++generation_;
@@ -136,7 +136,7 @@ bool NicRegistry::MatchListener(const std::string& ip, Endpoint& endpoint, std::
     endpoint.printListener.reset();
     return true;
   }
-  endpoint.printListener = OpenTcpListener(ip, kPrintPort, error);
+  endpoint.printListener = tools::OpenTcpListener(ip, kPrintPort, error);
   return static_cast<bool>(endpoint.printListener);
 }
 

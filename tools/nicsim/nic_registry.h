@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "tools/nicsim/nic_state.h"
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/unique_fd.h"
 
 namespace nicsim {
 
 struct Endpoint {
-  UniqueFd attribute;      // UDP 8450
-  UniqueFd command;        // UDP 11299
-  UniqueFd printListener;  // TCP 9100; closed while the print sink refuses
+  tools::UniqueFd attribute;      // UDP 8450
+  tools::UniqueFd command;        // UDP 11299
+  tools::UniqueFd printListener;  // TCP 9100; closed while the print sink refuses
 };
 
 class NicRegistry {

@@ -6,8 +6,8 @@
 #include <limits>
 #include <map>
 
-#include "nicconf/proto/address_text.h"
-#include "tools/nicsim/loopback_socket.h"
+#include "nicproto/mac_text.h"
+#include "tools/shared/loopback_socket.h"
 
 namespace nicsim {
 namespace {
@@ -60,7 +60,7 @@ bool ParseMac(const std::string& text, std::string& out) {
 }
 
 bool ParseAddress(const std::string& text, std::string& out) {
-  if (!IsServableAddress(text)) return false;
+  if (!tools::IsServableAddress(text)) return false;
   out = text;
   return true;
 }

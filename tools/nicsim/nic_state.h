@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "nicconf/proto/attribute_record.h"
-#include "nicconf/proto/config_items.h"
+#include "nicproto/attribute_record.h"
+#include "nicproto/config_items.h"
 #include "tools/nicsim/nic_simulator.h"
 
 namespace nicsim {

@@ -3,7 +3,6 @@
 
 #include <poll.h>
 #include <signal.h>
-#include <sys/signalfd.h>
 #include <sys/socket.h>
 
 #include <cstdio>
@@ -13,7 +12,8 @@
 #include "tools/nicsim/command_line.h"
 #include "tools/nicsim/control_command.h"
 #include "tools/nicsim/event_line.h"
-#include "tools/nicsim/loopback_socket.h"
+#include "tools/shared/loopback_socket.h"
+#include "tools/shared/stop_signals.h"
 #include "tools/nicsim/nic_config_file.h"
 
 namespace {
@@ -25,17 +25,6 @@ constexpr char kControlAddress[] = "127.0.0.1";
 int Fail(int code, const std::string& reason) {
   std::cerr << "nicsim: " << reason << "\n";
   return code;
-}
-
-// Blocked in every thread, read through a descriptor: the serving thread
-// started later inherits the mask and never sees the signals.
-nicsim::UniqueFd BlockStopSignals() {
-  sigset_t signals;
-  sigemptyset(&signals);
-  sigaddset(&signals, SIGTERM);
-  sigaddset(&signals, SIGINT);
-  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-  return nicsim::UniqueFd(::signalfd(-1, &signals, SFD_CLOEXEC));
 }
 
 void AnswerControl(nicsim::Simulator& simulator, int control) {
@@ -67,7 +56,7 @@ int main(int argc, char** argv) {
   std::vector<nicsim::SimNic> nics;
   std::string error;
   if (!nicsim::ParseCommandLine(argc, argv, &options, &error)) return Fail(kUsageError, error);
-  if (!options.network.empty() && !nicsim::AllowNetwork(options.network)) {
+  if (!options.network.empty() && !tools::AllowNetwork(options.network)) {
     return Fail(kUsageError, "bad network " + options.network);
   }
   if (!nicsim::ReadNicConfigFile(options.configPath, &nics, &error)) {
@@ -78,10 +67,10 @@ int main(int argc, char** argv) {
     log.open(options.logPath, std::ios::app);
     if (!log) return Fail(kUsageError, "cannot open log " + options.logPath);
   }
-  const nicsim::UniqueFd stop = BlockStopSignals();
-  nicsim::UniqueFd control;
+  const tools::UniqueFd stop = tools::BlockStopSignals();
+  tools::UniqueFd control;
   if (options.controlPort) {
-    control = nicsim::OpenUdpSocket(kControlAddress, *options.controlPort, &error);
+    control = tools::OpenUdpSocket(kControlAddress, *options.controlPort, &error);
     if (!control) return Fail(kRunError, error);
   }
   nicsim::Simulator simulator(options.jobDir);

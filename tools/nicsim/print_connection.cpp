@@ -14,7 +14,7 @@ constexpr std::uint32_t kSlicesPerSecond = 10;
 
 }  // namespace
 
-PrintConnection::PrintConnection(UniqueFd socket, UniqueFd file, Event job, const PrintSink& sink)
+PrintConnection::PrintConnection(tools::UniqueFd socket, tools::UniqueFd file, Event job, const PrintSink& sink)
     : socket_(std::move(socket)), file_(std::move(file)), job_(std::move(job)), sink_(sink) {}
 
 bool PrintConnection::WantsRead(MonoNs now) const {

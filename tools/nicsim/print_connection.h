@@ -9,7 +9,7 @@
 
 #include "tools/nicsim/monotonic_time.h"
 #include "tools/nicsim/nic_simulator.h"
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/unique_fd.h"
 
 namespace nicsim {
 
@@ -17,7 +17,7 @@ class PrintConnection {
  public:
   // `job` is the event recorded when the job ends: kind, addresses and path
   // filled in, its size counted here.
-  PrintConnection(UniqueFd socket, UniqueFd file, Event job, const PrintSink& sink);
+  PrintConnection(tools::UniqueFd socket, tools::UniqueFd file, Event job, const PrintSink& sink);
 
   int fd() const { return socket_.get(); }
   const std::string& nicIp() const { return job_.nicIp; }
@@ -42,8 +42,8 @@ class PrintConnection {
   bool Store(std::span<const std::uint8_t> bytes);
   bool EndAtLimit();
 
-  UniqueFd socket_;
-  UniqueFd file_;
+  tools::UniqueFd socket_;
+  tools::UniqueFd file_;
   Event job_;
   PrintSink sink_;
   std::optional<MonoNs> resumeAt_;

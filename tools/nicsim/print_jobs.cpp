@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <sys/socket.h>
 
-#include "tools/nicsim/loopback_socket.h"
+#include "tools/shared/loopback_socket.h"
 
 namespace nicsim {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kReadChunk = 1 << 20;
 constexpr std::uint16_t kPrintPort = 9100;
 
-Event JobEvent(const char* kind, const std::string& nicIp, const Peer& peer,
+Event JobEvent(const char* kind, const std::string& nicIp, const tools::Peer& peer,
                const std::string& path) {
   Event event;
   event.kind = kind;
@@ -37,13 +37,13 @@ void PrintJobs::Accept(int listener, const std::string& nicIp, const PrintSink& 
 bool PrintJobs::AcceptOne(int listener, const std::string& nicIp, const PrintSink& sink) {
   sockaddr_in from{};
   socklen_t fromLength = sizeof from;
-  UniqueFd socket(::accept4(listener, reinterpret_cast<sockaddr*>(&from), &fromLength,
+  tools::UniqueFd socket(::accept4(listener, reinterpret_cast<sockaddr*>(&from), &fromLength,
                             SOCK_NONBLOCK | SOCK_CLOEXEC));
   if (!socket) return false;
   const std::string path = jobDir_ + "/" + nicIp + "-" + std::to_string(++sequence_) + ".prn";
-  UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  tools::UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
   if (!file) return true;
-  const Peer peer = PeerOf(from);
+  const tools::Peer peer = tools::PeerOf(from);
   log_.Record(JobEvent("connect", nicIp, peer, path));
   const int fd = socket.get();
   connections_[fd] = std::make_unique<PrintConnection>(std::move(socket), std::move(file),

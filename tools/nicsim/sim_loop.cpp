@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "nicconf/proto/frame_kind.h"
+#include "nicproto/frame_kind.h"
 #include "tools/nicsim/datagram_handler.h"
 
 namespace nicsim {
@@ -29,7 +29,7 @@ bool SimLoop::Open(const std::vector<SimNic>& nics, const std::string& broadcast
   }
   if (!registry_.Open(nics, error)) return false;
   if (broadcast.empty()) return true;
-  broadcast_ = OpenUdpSocket(broadcast, nic::kAttributePort, error);
+  broadcast_ = tools::OpenUdpSocket(broadcast, nic::kAttributePort, error);
   if (!broadcast_) registry_.Close();
   return static_cast<bool>(broadcast_);
 }
@@ -127,7 +127,7 @@ void SimLoop::ReceiveDatagram(int fd, const std::string& ip, std::uint16_t port)
   if (n < 0) return;
   HandleDatagram(registry_, log_, ip, port,
                  std::span<const std::uint8_t>(datagram_.data(), static_cast<std::size_t>(n)),
-                 PeerOf(from));
+                 tools::PeerOf(from));
 }
 
 // Every address hears a broadcast and answers from its own sockets. Answering
@@ -142,7 +142,7 @@ void SimLoop::ReceiveBroadcast(int fd) {
   for (const auto& [ip, endpoint] : registry_.endpoints()) addresses.push_back(ip);
   const std::span<const std::uint8_t> datagram(datagram_.data(), static_cast<std::size_t>(n));
   for (const std::string& ip : addresses) {
-    HandleDatagram(registry_, log_, ip, nic::kAttributePort, datagram, PeerOf(from));
+    HandleDatagram(registry_, log_, ip, nic::kAttributePort, datagram, tools::PeerOf(from));
   }
 }
 

@@ -17,7 +17,7 @@
 #include "tools/nicsim/event_log.h"
 #include "tools/nicsim/nic_registry.h"
 #include "tools/nicsim/print_jobs.h"
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/unique_fd.h"
 
 namespace nicsim {
 
@@ -61,8 +61,8 @@ class SimLoop {
   EventLog& log_;
   NicRegistry registry_;
   PrintJobs jobs_;
-  UniqueFd wake_;
-  UniqueFd broadcast_;  // UDP 8450 on the broadcast address, when one is served
+  tools::UniqueFd wake_;
+  tools::UniqueFd broadcast_;  // UDP 8450 on the broadcast address, when one is served
   bool quit_ = false;
   std::vector<std::uint8_t> datagram_;
   std::vector<pollfd> pollFds_;

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 
-#include "tools/nicsim/loopback_socket.h"
+#include "tools/shared/loopback_socket.h"
 
 namespace smtpsink {
 namespace {
@@ -16,13 +16,13 @@ constexpr std::size_t kReadChunk = 1 << 16;
 constexpr std::size_t kFixedFds = 2;  // stop, listener
 
 std::string PeerText(const sockaddr_in& address) {
-  const nicsim::Peer peer = nicsim::PeerOf(address);
+  const tools::Peer peer = tools::PeerOf(address);
   return peer.ip + ":" + std::to_string(peer.port);
 }
 
 }  // namespace
 
-SinkLoop::SinkLoop(nicsim::UniqueFd listener, nicsim::UniqueFd stop, SinkMode mode,
+SinkLoop::SinkLoop(tools::UniqueFd listener, tools::UniqueFd stop, SinkMode mode,
                    RecordFolder& folder)
     : listener_(std::move(listener)),
       stop_(std::move(stop)),
@@ -70,7 +70,7 @@ void SinkLoop::AcceptAll() {
   while (true) {
     sockaddr_in from{};
     socklen_t length = sizeof from;
-    nicsim::UniqueFd socket(::accept4(listener_.get(), reinterpret_cast<sockaddr*>(&from),
+    tools::UniqueFd socket(::accept4(listener_.get(), reinterpret_cast<sockaddr*>(&from),
                                       &length, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (!socket) return;
     SessionRecording recording(folder_, {folder_.NextNumber(), PeerText(from), mode_, "", 0});

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/unique_fd.h"
 #include "tools/smtpsink/record_folder.h"
 #include "tools/smtpsink/sink_session.h"
 
@@ -15,7 +15,7 @@ namespace smtpsink {
 class SinkLoop {
  public:
   // `stop` is an eventfd that Quit signals.
-  SinkLoop(nicsim::UniqueFd listener, nicsim::UniqueFd stop, SinkMode mode, RecordFolder& folder);
+  SinkLoop(tools::UniqueFd listener, tools::UniqueFd stop, SinkMode mode, RecordFolder& folder);
 
   // Serves until Quit; sessions still open then are recorded as they stand.
   void Run();
@@ -28,8 +28,8 @@ class SinkLoop {
   void Serve(const std::vector<pollfd>& fds);
   void AcceptAll();
 
-  nicsim::UniqueFd listener_;
-  nicsim::UniqueFd stop_;
+  tools::UniqueFd listener_;
+  tools::UniqueFd stop_;
   SinkMode mode_;
   RecordFolder& folder_;
   std::vector<std::unique_ptr<SinkSession>> sessions_;

@@ -6,7 +6,7 @@
 
 namespace smtpsink {
 
-SinkSession::SinkSession(nicsim::UniqueFd socket, SessionRecording recording, SinkMode mode)
+SinkSession::SinkSession(tools::UniqueFd socket, SessionRecording recording, SinkMode mode)
     : socket_(std::move(socket)), recording_(std::move(recording)), dialogue_(mode) {
   if (mode == SinkMode::kClose) {
     Finish("closed");

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/unique_fd.h"
 #include "tools/smtpsink/session_recording.h"
 #include "tools/smtpsink/sink_dialogue.h"
 
@@ -19,7 +19,7 @@ class SinkSession {
  public:
   // Greets the client as the mode wants; in close mode the session is over
   // at once.
-  SinkSession(nicsim::UniqueFd socket, SessionRecording recording, SinkMode mode);
+  SinkSession(tools::UniqueFd socket, SessionRecording recording, SinkMode mode);
 
   int fd() const { return socket_.get(); }
   bool over() const { return !socket_; }
@@ -40,7 +40,7 @@ class SinkSession {
   void Finish(const char* end);
   void CloseWhenAnswered();
 
-  nicsim::UniqueFd socket_;
+  tools::UniqueFd socket_;
   SessionRecording recording_;
   SinkDialogue dialogue_;
   std::string unsent_;

@@ -3,7 +3,7 @@
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 
-#include "tools/nicsim/loopback_socket.h"
+#include "tools/shared/loopback_socket.h"
 #include "tools/smtpsink/sink_loop.h"
 
 namespace smtpsink {
@@ -13,7 +13,7 @@ std::uint16_t LocalPort(int fd) {
   sockaddr_in address{};
   socklen_t length = sizeof address;
   ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  return nicsim::PeerOf(address).port;
+  return tools::PeerOf(address).port;
 }
 
 }  // namespace
@@ -26,9 +26,9 @@ SmtpSink::~SmtpSink() { Stop(); }
 bool SmtpSink::Start(std::string* error) {
   if (loop_) return true;
   if (!folder_.Prepare(error)) return false;
-  nicsim::UniqueFd listener = nicsim::OpenTcpListener(settings_.ip, settings_.port, error);
+  tools::UniqueFd listener = tools::OpenTcpListener(settings_.ip, settings_.port, error);
   if (!listener) return false;
-  nicsim::UniqueFd stop(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC));
+  tools::UniqueFd stop(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC));
   if (!stop) {
     if (error != nullptr) *error = "eventfd failed";
     return false;

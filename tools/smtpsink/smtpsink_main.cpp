@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <iostream>
 
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/stop_signals.h"
 #include "tools/smtpsink/command_line.h"
 
 namespace {
@@ -19,17 +19,6 @@ constexpr int kRunError = 1;
 int Fail(int code, const std::string& reason) {
   std::cerr << "smtpsink: " << reason << "\n";
   return code;
-}
-
-// Blocked in every thread, read through a descriptor: the serving thread
-// started later inherits the mask and never sees the signals.
-nicsim::UniqueFd BlockStopSignals() {
-  sigset_t signals;
-  sigemptyset(&signals);
-  sigaddset(&signals, SIGTERM);
-  sigaddset(&signals, SIGINT);
-  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-  return nicsim::UniqueFd(::signalfd(-1, &signals, SFD_CLOEXEC));
 }
 
 void WaitForStop(int stop) {
@@ -46,7 +35,7 @@ int main(int argc, char** argv) {
   if (!smtpsink::ParseCommandLine(argc, argv, &settings, &error)) return Fail(kUsageError, error);
   // Whoever waited for "ready" may have closed its end of stdout since.
   ::signal(SIGPIPE, SIG_IGN);
-  const nicsim::UniqueFd stop = BlockStopSignals();
+  const tools::UniqueFd stop = tools::BlockStopSignals();
   smtpsink::SmtpSink sink(settings);
   if (!sink.Start(&error)) return Fail(kRunError, error);
   std::cout << "ready" << std::endl;

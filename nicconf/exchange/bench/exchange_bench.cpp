@@ -15,7 +15,7 @@
 #include "nicconf/exchange/network.h"
 #include "nicconf/exchange/nic_search.h"
 #include "nicconf/exchange/status_poll.h"
-#include "nicconf/proto/attribute_frame.h"
+#include "nicproto/attribute_frame.h"
 #include "platform/tick.h"
 #include "platform/udp_socket.h"
 #include "tools/nicsim/nic_simulator.h"

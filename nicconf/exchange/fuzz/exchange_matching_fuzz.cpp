@@ -8,8 +8,8 @@
 
 #include "nicconf/exchange/nic_search.h"
 #include "nicconf/exchange/status_poll.h"
-#include "nicconf/proto/frame_kind.h"
-#include "nicconf/proto/printer_record.h"
+#include "nicproto/frame_kind.h"
+#include "nicproto/printer_record.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "nicconf/exchange/nic_transaction.h"
-#include "nicconf/proto/frame_kind.h"
+#include "nicproto/frame_kind.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;

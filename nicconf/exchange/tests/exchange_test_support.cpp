@@ -11,19 +11,17 @@ PrinterRecord Record(const TestNic& nic) {
   return record;
 }
 
-void ExchangeTest::SetUp() {
-  ASSERT_TRUE(StartNetwork());
-  SetMessageSink({[](void* context, MessageIcon icon, int titleId, int textId) {
-                    static_cast<std::vector<ShownMessage>*>(context)->push_back(
-                        {icon, titleId, textId});
-                  },
-                  &messages});
+void ExchangeTest::SetUp() { StartWith({}); }
+
+void ExchangeTest::StartWith(NetworkSeams given) {
+  given.messages = {&messages, [](void* context, MessageIcon icon, int titleId, int textId) {
+                      static_cast<std::vector<ShownMessage>*>(context)->push_back(
+                          {icon, titleId, textId});
+                    }};
+  ASSERT_TRUE(StartNetwork(given));
 }
 
-void ExchangeTest::TearDown() {
-  StopNetwork();
-  ResetMessageSink();
-}
+void ExchangeTest::TearDown() { StopNetwork(); }
 
 void ExchangeTest::WaitFinished(const Exchange* exchange, std::uint32_t limitMs) {
   const std::uint32_t start = platform::TickCount();

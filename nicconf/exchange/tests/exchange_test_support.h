@@ -12,7 +12,7 @@
 #include "nicconf/exchange/exchange.h"
 #include "nicconf/exchange/message_sink.h"
 #include "nicconf/exchange/network.h"
-#include "nicconf/proto/printer_record.h"
+#include "nicproto/printer_record.h"
 #include "platform/tick.h"
 
 namespace nic::test {
@@ -44,6 +44,8 @@ class ExchangeTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // Starts the network with these seams and the test's message recorder.
+  void StartWith(NetworkSeams seams);
 
   // Polls like the folder's timer; fails the test after `limitMs`.
   static void WaitFinished(const Exchange* exchange, std::uint32_t limitMs = 10000);

@@ -7,7 +7,7 @@
 
 #include "nicconf/exchange/tests/exchange_test_support.h"
 #include "nicconf/exchange/worker_table.h"
-#include "nicconf/proto/attribute_frame.h"
+#include "nicproto/attribute_frame.h"
 
 namespace nic {
 namespace {

@@ -26,18 +26,12 @@ constexpr test::TestNic kConfigurable{"127.0.1.22", "00:80:87:01:00:22"};
 class TransactionTest : public test::ExchangeTest {
  protected:
   void SetUp() override {
-    ExchangeTest::SetUp();
+    NetworkSeams seams;
+    seams.arpPath = {1000, "127.0.0.1"};
+    seams.commands.isAdministrator = [](void* allowed) { return *static_cast<bool*>(allowed); };
+    seams.commands.context = &administrator;
+    StartWith(seams);
     SetLocalAddress("127.0.0.1");
-    SystemCommands commands = DefaultSystemCommands();
-    commands.limitMs = 1000;
-    commands.nudgeAddress = "127.0.0.1";
-    commands.isAdministrator = [](void* allowed) { return *static_cast<bool*>(allowed); };
-    commands.context = &administrator;
-    SetSystemCommands(commands);
-  }
-  void TearDown() override {
-    ResetSystemCommands();
-    ExchangeTest::TearDown();
   }
 
   NicTransaction* Finish(NicTransaction* transaction) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "nicconf/exchange/tests/exchange_test_support.h"
-#include "nicconf/proto/status_interpretation.h"
+#include "nicproto/status_interpretation.h"
 
 namespace nic {
 namespace {

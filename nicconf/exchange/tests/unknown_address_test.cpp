@@ -21,16 +21,13 @@ class UnknownAddress : public test::ExchangeTest {
   void SetUp() override {
     mac = std::getenv("NICSUITE_UNKNOWN_NIC_MAC");
     if (mac == nullptr) GTEST_SKIP() << "no test network; see unknown_address_in_namespace.sh";
-    ExchangeTest::SetUp();
+    NetworkSeams seams;
+    seams.arpPath = {2000, "127.0.0.1"};
+    StartWith(seams);
     SetLocalAddress("127.0.0.1");
-    SystemCommands commands = DefaultSystemCommands();
-    commands.nudgeAddress = "127.0.0.1";
-    commands.limitMs = 2000;
-    SetSystemCommands(commands);
     log = std::make_unique<test::CommandLog>();
   }
   void TearDown() override {
-    ResetSystemCommands();
     if (mac != nullptr) ExchangeTest::TearDown();
   }
   const char* mac = nullptr;

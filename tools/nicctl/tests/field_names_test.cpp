@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "nicconf/proto/attribute_record.h"
+#include "nicproto/attribute_record.h"
 
 namespace {
 

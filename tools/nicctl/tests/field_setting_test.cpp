@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST(NicctlFieldSetting, NamedAttributesTakeTheirForms) {
   ParseAndApply("access-period=30", s, a);
   ParseAndApply("ftp-timeout=5", s, a);
   EXPECT_EQ(AttributeText(a, nic::tag::kName), "PRN1");
-  char ip[nic::kIpTextSize] = {};
+  char ip[kIpTextSize] = {};
   ASSERT_TRUE(nic::GetIpAttribute(a.block.attributes, nic::tag::kIpAddress, ip, sizeof ip));
   EXPECT_STREQ(ip, "10.0.0.9");
   std::uint8_t byte = 0;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/bounded_text.h"
-#include "nicconf/proto/status_text.h"
+#include "nicproto/status_text.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "nicconf/proto/attribute_frame.h"
-#include "nicconf/proto/exn_notice.h"
-#include "nicconf/proto/status_datagram.h"
-#include "nicconf/proto/wake_up_packet.h"
+#include "nicproto/attribute_frame.h"
+#include "nicproto/exn_notice.h"
+#include "nicproto/status_datagram.h"
+#include "nicproto/wake_up_packet.h"
 #include "tools/nicsim/tests/sim_client.h"
 
 namespace nicsim::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "nicconf/proto/command_frame.h"
+#include "nicproto/command_frame.h"
 #include "tools/nicsim/tests/sim_client.h"
 
 namespace nicsim::test {

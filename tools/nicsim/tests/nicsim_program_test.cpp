@@ -1,70 +1,26 @@
 // The nicsim program as callers run it: "ready" on stdout, a log of events,
 // the control channel, and a clean stop on SIGTERM.
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "nicconf/proto/attribute_frame.h"
-#include "tools/nicsim/loopback_socket.h"
+#include "common/testing/child_process.h"
+#include "nicproto/attribute_frame.h"
+#include "tools/shared/loopback_socket.h"
 #include "tools/nicsim/tests/sim_client.h"
 
 namespace nicsim::test {
 namespace {
 
-class Program {
+// The program under test, started as its callers start it.
+class Program : public testkit::ChildProcess {
  public:
-  explicit Program(const std::vector<std::string>& args) {
-    int out[2];
-    ::pipe2(out, O_CLOEXEC);
-    output_.reset(out[0]);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    std::vector<char*> argv;
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn(&pid_, NICSIM_PROGRAM, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-  }
-  ~Program() {
-    if (pid_ > 0) Stop();
-  }
-
+  explicit Program(const std::vector<std::string>& args) : ChildProcess(NICSIM_PROGRAM, args) {}
   // The first line the program writes, or "" when it ends without one.
-  std::string FirstLine() {
-    std::string line;
-    char c = 0;
-    pollfd fd{output_.get(), POLLIN, 0};
-    while (::poll(&fd, 1, kReplyWaitMs) == 1 && ::read(output_.get(), &c, 1) == 1 && c != '\n') {
-      line += c;
-    }
-    return line;
-  }
-
-  int Stop() {
-    ::kill(pid_, SIGTERM);
-    return Wait();
-  }
-  int Wait() {
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-    pid_ = 0;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
- private:
-  pid_t pid_ = 0;
-  UniqueFd output_;
+  std::string FirstLine() { return NextLine(kReplyWaitMs); }
 };
 
 std::uint16_t FreeUdpPort() {

@@ -35,7 +35,7 @@ void EndJob(int fd) {
 TEST_F(PrintSinkTest, JobArrivesByteExactInItsOwnFile) {
   Start(TestNic("127.0.9.40", "00:80:87:09:00:40"));
   const std::vector<std::uint8_t> data = Pattern(1 << 20);
-  const UniqueFd fd = ConnectPrinter("127.0.9.40");
+  const tools::UniqueFd fd = ConnectPrinter("127.0.9.40");
   ASSERT_TRUE(fd);
   ASSERT_TRUE(SendAll(fd.get(), data));
   EndJob(fd.get());
@@ -50,8 +50,8 @@ TEST_F(PrintSinkTest, JobArrivesByteExactInItsOwnFile) {
 
 TEST_F(PrintSinkTest, SeveralConnectionsAtOnceEachGetAFile) {
   Start(TestNic("127.0.9.46", "00:80:87:09:00:46"));
-  const UniqueFd first = ConnectPrinter("127.0.9.46");
-  const UniqueFd second = ConnectPrinter("127.0.9.46");
+  const tools::UniqueFd first = ConnectPrinter("127.0.9.46");
+  const tools::UniqueFd second = ConnectPrinter("127.0.9.46");
   ASSERT_TRUE(first && second);
   ASSERT_TRUE(SendAll(second.get(), Pattern(1000)));
   ASSERT_TRUE(SendAll(first.get(), Pattern(2000)));
@@ -69,7 +69,7 @@ TEST_F(PrintSinkTest, ResetAfterKeepsThePartialJobAndResetsTheSender) {
   nic.sink.resetAfter = 1000;
   Start(nic);
   const std::vector<std::uint8_t> data = Pattern(4000);
-  const UniqueFd fd = ConnectPrinter("127.0.9.41");
+  const tools::UniqueFd fd = ConnectPrinter("127.0.9.41");
   ASSERT_TRUE(fd);
   ASSERT_TRUE(SendAll(fd.get(), data));
   ASSERT_TRUE(simulator_.WaitForEvent("job", kReplyWaitMs));
@@ -86,7 +86,7 @@ TEST_F(PrintSinkTest, CloseAfterEndsTheConnectionInOrder) {
   SimNic nic = TestNic("127.0.9.42", "00:80:87:09:00:42");
   nic.sink.closeAfter = 500;
   Start(nic);
-  const UniqueFd fd = ConnectPrinter("127.0.9.42");
+  const tools::UniqueFd fd = ConnectPrinter("127.0.9.42");
   ASSERT_TRUE(fd);
   ASSERT_TRUE(SendAll(fd.get(), Pattern(500)));
   char byte = 0;
@@ -111,7 +111,7 @@ TEST_F(PrintSinkTest, StoppedReaderFillsTheWindowUntilResumed) {
   SimNic nic = TestNic("127.0.9.44", "00:80:87:09:00:44");
   nic.sink.stopReading = true;
   Start(nic);
-  const UniqueFd fd = ConnectPrinter("127.0.9.44");
+  const tools::UniqueFd fd = ConnectPrinter("127.0.9.44");
   ASSERT_TRUE(fd);
   ::fcntl(fd.get(), F_SETFL, O_NONBLOCK);
   const std::vector<std::uint8_t> chunk = Pattern(64 * 1024);
@@ -136,7 +136,7 @@ TEST_F(PrintSinkTest, SlowReaderTakesItsTime) {
   nic.sink.bytesPerSecond = 10000;  // reads 1000 bytes every 100 ms
   Start(nic);
   const MonoNs start = MonotonicNow();
-  const UniqueFd fd = ConnectPrinter("127.0.9.45");
+  const tools::UniqueFd fd = ConnectPrinter("127.0.9.45");
   ASSERT_TRUE(fd);
   ASSERT_TRUE(SendAll(fd.get(), Pattern(3000)));
   EndJob(fd.get());

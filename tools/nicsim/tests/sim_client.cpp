@@ -11,21 +11,21 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/nicsim/loopback_socket.h"
+#include "tools/shared/loopback_socket.h"
 
 namespace nicsim::test {
 
 UdpClient::UdpClient() : fd_(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {
-  sockaddr_in address = SocketAddress("127.0.0.1", 0);
+  sockaddr_in address = tools::SocketAddress("127.0.0.1", 0);
   ::bind(fd_.get(), reinterpret_cast<sockaddr*>(&address), sizeof address);
   socklen_t length = sizeof address;
   ::getsockname(fd_.get(), reinterpret_cast<sockaddr*>(&address), &length);
-  port_ = PeerOf(address).port;
+  port_ = tools::PeerOf(address).port;
 }
 
 void UdpClient::SendTo(const std::string& ip, std::uint16_t port,
                        const std::vector<std::uint8_t>& bytes) {
-  const sockaddr_in to = SocketAddress(ip, port);
+  const sockaddr_in to = tools::SocketAddress(ip, port);
   ::sendto(fd_.get(), bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to),
            sizeof to);
 }
@@ -40,18 +40,18 @@ std::optional<Datagram> UdpClient::Receive(int timeoutMs) {
                                reinterpret_cast<sockaddr*>(&from), &length);
   if (n < 0) return std::nullopt;
   buffer.resize(static_cast<std::size_t>(n));
-  const Peer peer = PeerOf(from);
+  const tools::Peer peer = tools::PeerOf(from);
   return Datagram{buffer, peer.ip, peer.port};
 }
 
 bool UdpClient::HasPending() { return Receive(0).has_value(); }
 
-UniqueFd ConnectPrinter(const std::string& ip, int* error) {
-  UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-  const sockaddr_in to = SocketAddress(ip, 9100);
+tools::UniqueFd ConnectPrinter(const std::string& ip, int* error) {
+  tools::UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  const sockaddr_in to = tools::SocketAddress(ip, 9100);
   if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&to), sizeof to) == 0) return fd;
   if (error != nullptr) *error = errno;
-  return UniqueFd();
+  return tools::UniqueFd();
 }
 
 bool SendAll(int fd, const std::vector<std::uint8_t>& bytes) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tools/nicsim/nic_simulator.h"
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/unique_fd.h"
 
 namespace nicsim::test {
 
@@ -32,12 +32,12 @@ class UdpClient {
   bool HasPending();
 
  private:
-  UniqueFd fd_;
+  tools::UniqueFd fd_;
   std::uint16_t port_ = 0;
 };
 
 // A blocking TCP connection to port 9100 of `ip`; invalid when refused.
-UniqueFd ConnectPrinter(const std::string& ip, int* error = nullptr);
+tools::UniqueFd ConnectPrinter(const std::string& ip, int* error = nullptr);
 // Sends everything; false when the connection failed on the way.
 bool SendAll(int fd, const std::vector<std::uint8_t>& bytes);
 

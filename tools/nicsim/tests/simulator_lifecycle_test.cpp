@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "nicconf/proto/attribute_frame.h"
+#include "nicproto/attribute_frame.h"
 #include "tools/nicsim/tests/sim_client.h"
 
 namespace nicsim::test {
@@ -73,7 +73,7 @@ TEST(SimulatorLifecycle, AddressIsFreeAgainAfterStop) {
   Simulator simulator(folder.path());
     std::string error;
     ASSERT_TRUE(simulator.Start({TestNic("127.0.9.55", "00:80:87:09:00:55")}, &error)) << error;
-    const UniqueFd fd = ConnectPrinter("127.0.9.55");
+    const tools::UniqueFd fd = ConnectPrinter("127.0.9.55");
     EXPECT_TRUE(fd);
     ASSERT_TRUE(simulator.WaitForEvent("connect", kReplyWaitMs));
     simulator.Stop();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "nicconf/proto/status_text.h"
+#include "nicproto/status_text.h"
 
 namespace nicsim {
 namespace {

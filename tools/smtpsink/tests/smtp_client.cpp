@@ -3,7 +3,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 
-#include "tools/nicsim/loopback_socket.h"
+#include "tools/shared/loopback_socket.h"
 
 namespace smtpsink::test {
 namespace {
@@ -18,7 +18,7 @@ bool ReadByte(int fd, char& c) {
 
 SmtpClient::SmtpClient(const std::string& ip, std::uint16_t port)
     : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
-  const sockaddr_in to = nicsim::SocketAddress(ip, port);
+  const sockaddr_in to = tools::SocketAddress(ip, port);
   if (::connect(fd_.get(), reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0) fd_.reset();
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/nicsim/unique_fd.h"
+#include "tools/shared/unique_fd.h"
 
 namespace smtpsink::test {
 
@@ -29,7 +29,7 @@ class SmtpClient {
   std::string FinishAndReadRest();
 
  private:
-  nicsim::UniqueFd fd_;
+  tools::UniqueFd fd_;
 };
 
 }  // namespace smtpsink::test
