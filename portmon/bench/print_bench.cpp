@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/socket_error.h"
+#include "platform/socket_library.h"
 #include "platform/tcp_socket.h"
 #include "platform/tick.h"
 #include "platform/udp_socket.h"
@@ -19,6 +20,8 @@
 #include <winsock2.h>
 #include <windows.h>
 #include <winsplp.h>
+
+#include "common/win/library.h"
 #else
 #include <arpa/inet.h>
 #endif
@@ -59,9 +62,9 @@ bool ThroughMonitor(const char* ip, std::uint64_t total) {
   std::wstring port(ip, ip + std::strlen(ip));
   DWORD address = inet_addr(ip);
   RegSetKeyValueW(HKEY_LOCAL_MACHINE, root.c_str(), port.c_str(), REG_DWORD, &address, 4);
-  HMODULE module = LoadLibraryW(L"portmonnt4.dll");
+  const Library module(LoadLibraryW(L"portmonnt4.dll"));
   auto initialize = reinterpret_cast<InitializeMonitorExFunction>(
-      reinterpret_cast<void*>(GetProcAddress(module, "InitializeMonitorEx")));
+      reinterpret_cast<void*>(GetProcAddress(module.get(), "InitializeMonitorEx")));
   MONITOR table{};
   if (initialize == nullptr || !initialize(root.data(), &table)) return false;
   HANDLE handle = nullptr;
@@ -78,7 +81,6 @@ bool ThroughMonitor(const char* ip, std::uint64_t total) {
   }
   table.pfnEndDocPort(handle);
   table.pfnClosePort(handle);
-  FreeLibrary(module);
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\NicSuiteBench");
   return true;
 }
@@ -93,7 +95,8 @@ int main(int argc, char** argv) {
   }
   const std::string mode = argv[1];
   const std::uint64_t total = std::strtoull(argv[3], nullptr, 10) << 20;
-  if (!platform::StartSockets()) return 1;
+  const platform::SocketLibrary sockets;
+  if (!sockets.started()) return 1;
   const std::uint32_t start = platform::TickCount();
   bool ok = false;
   if (mode == "plain") ok = PlainLoop(argv[2], total);

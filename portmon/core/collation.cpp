@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/tick.h"
 #include "portmon/core/driver_job_header.h"
 #include "portmon/core/print_link.h"
-#include "portmon/core/spooler_calls.h"
 
 namespace portmon {
 namespace {
@@ -14,7 +14,7 @@ constexpr int kAttempts = 10;
 
 JobResult Store(CollationState& collation, std::span<const std::uint8_t> data,
                 std::uint32_t callBytes, std::uint32_t& written) {
-  const bool stored = collation.store->Append(data);
+  const bool stored = collation.store.Append(data);
   written = stored ? callBytes : 0;
   return {stored};
 }
@@ -37,8 +37,9 @@ JobResult Examine(const JobContext& context, NetPort& port, std::vector<std::uin
   collation.checkPending = false;
   std::size_t pageData = 0;
   if (BeginsCollatedJob(collation, examined, pageData)) {
-    collation.store = CurrentCollationCalls().createStore();
-    if (collation.store == nullptr) {
+    collation.store = CollationStore(context.collation,
+                                     context.collation.createStore(context.collation.context));
+    if (!collation.store) {
       collation.storeFailed = true;
       written = 0;
       return {false};
@@ -56,8 +57,9 @@ JobResult Examine(const JobContext& context, NetPort& port, std::vector<std::uin
 
 // One piece of the collated job: rounds of attempts, each attempt with the
 // write limit; a piece that cannot go at all fails the job's sending.
-bool SendPiece(NetPort& port, std::span<const std::uint8_t> piece) {
-  const JobTimings& timings = CurrentJobTimings();
+bool SendPiece(const JobContext& context, NetPort& port, std::span<const std::uint8_t> piece) {
+  const JobTimings& timings = context.timings;
+  const platform::Clock& clock = context.clock;
   for (int round = 0; round < kAttempts; ++round) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
       std::size_t sent = 0;
@@ -66,9 +68,9 @@ bool SendPiece(NetPort& port, std::span<const std::uint8_t> piece) {
       piece = piece.subspan(sent);
       if (end == SendEnd::Complete) return true;
       if (end != SendEnd::TimedOut) return false;
-      platform::SleepMs(timings.attemptPauseMs);
+      clock.sleep(clock.context, timings.attemptPauseMs);
     }
-    platform::SleepMs(timings.roundPauseMs);
+    clock.sleep(clock.context, timings.roundPauseMs);
   }
   return false;
 }
@@ -77,10 +79,10 @@ bool SendPiece(NetPort& port, std::span<const std::uint8_t> piece) {
 // reached; the printer gets it whole or, after a failed piece, cut short.
 void SendCollated(const JobContext& context, NetPort& port) {
   CollationState& collation = port.job.collation;
-  const auto pages = collation.store->Contents();
+  const auto pages = collation.store.Contents();
   if (!pages || !EnsureConnected(context, port)) return;
   SendCollatedJob(collation.prologue, *pages, collation.copies, collation.counter,
-                  [&](std::span<const std::uint8_t> piece) { return SendPiece(port, piece); });
+                  [&](std::span<const std::uint8_t> piece) { return SendPiece(context, port, piece); });
 }
 
 }  // namespace
@@ -119,7 +121,7 @@ JobResult CollatingWrite(const JobContext& context, NetPort& port,
 
 void FinishCollation(const JobContext& context, NetPort& port) {
   CollationState& collation = port.job.collation;
-  if (collation.storeFailed) CurrentCollationCalls().reportStoreFailure();
+  if (collation.storeFailed) context.collation.reportStoreFailure(context.collation.context);
   // A job shorter than the examined part is examined now, whole.
   if (!collation.held.empty()) {
     std::uint32_t written = 0;

@@ -3,14 +3,16 @@
 namespace portmon {
 namespace {
 
-std::unique_ptr<CollationStore> NoStore() { return nullptr; }
-void NoReport() {}
+void* NoStore(void*) { return nullptr; }
+bool NoAppend(void*, void*, std::span<const std::uint8_t>) { return false; }
+std::optional<std::span<const std::uint8_t>> NoContents(void*, void*) { return std::nullopt; }
+void NoRemoval(void*, void*) {}
+void NoReport(void*) {}
 
-CollationCalls calls{NoStore, NoReport};
+constexpr CollationCalls kNoStores{nullptr, NoStore, NoAppend, NoContents, NoRemoval, NoReport};
 
 }  // namespace
 
-void SetCollationCalls(const CollationCalls& replacement) { calls = replacement; }
-const CollationCalls& CurrentCollationCalls() { return calls; }
+const CollationCalls& NoCollationStores() { return kNoStores; }
 
 }  // namespace portmon

@@ -4,34 +4,68 @@
 // temporary store until the job ends.
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "portmon/core/collated_job.h"
 
 namespace portmon {
 
-// Where a collated job's page data waits: a temporary file on Windows.
+// Where a collated job's page data waits (a temporary file on Windows),
+// as a seam: a store is a handle of the calls' own, made fresh for a job and
+// removed with what it kept when the job ends.
+struct CollationCalls {
+  void* context;
+  // A fresh, empty store, or null when none can be made.
+  void* (*createStore)(void* context);
+  bool (*append)(void* context, void* store, std::span<const std::uint8_t> bytes);
+  // Everything appended, readable until the store is removed; nothing when
+  // it cannot be read back.
+  std::optional<std::span<const std::uint8_t>> (*contents)(void* context, void* store);
+  void (*removeStore)(void* context, void* store);
+  // Tells the user that a store could not be made.
+  void (*reportStoreFailure)(void* context);
+};
+
+// Calls that make no store, for the builds that do not collate.
+const CollationCalls& NoCollationStores();
+
+// One store, removed with the owner.
 class CollationStore {
  public:
-  virtual ~CollationStore() = default;  // removes what was kept
-  virtual bool Append(std::span<const std::uint8_t> bytes) = 0;
-  // Everything appended, readable until the store is destroyed; nothing
-  // when it cannot be read back.
-  virtual std::optional<std::span<const std::uint8_t>> Contents() = 0;
-};
+  CollationStore() = default;
+  CollationStore(const CollationCalls& calls, void* store) : calls_(&calls), store_(store) {}
+  ~CollationStore() { reset(); }
+  CollationStore(CollationStore&& other) noexcept
+      : calls_(other.calls_), store_(std::exchange(other.store_, nullptr)) {}
+  CollationStore& operator=(CollationStore&& other) noexcept {
+    if (this != &other) {
+      reset();
+      calls_ = other.calls_;
+      store_ = std::exchange(other.store_, nullptr);
+    }
+    return *this;
+  }
+  CollationStore(const CollationStore&) = delete;
+  CollationStore& operator=(const CollationStore&) = delete;
 
-struct CollationCalls {
-  // A fresh, empty store, or null when none can be made.
-  std::unique_ptr<CollationStore> (*createStore)();
-  // Tells the user that the store could not be made.
-  void (*reportStoreFailure)();
-};
+  explicit operator bool() const { return store_ != nullptr; }
+  bool Append(std::span<const std::uint8_t> bytes) {
+    return calls_->append(calls_->context, store_, bytes);
+  }
+  std::optional<std::span<const std::uint8_t>> Contents() {
+    return calls_->contents(calls_->context, store_);
+  }
+  void reset() {
+    if (store_ != nullptr) calls_->removeStore(calls_->context, std::exchange(store_, nullptr));
+  }
 
-void SetCollationCalls(const CollationCalls& calls);
-const CollationCalls& CurrentCollationCalls();
+ private:
+  const CollationCalls* calls_ = nullptr;
+  void* store_ = nullptr;
+};
 
 struct CollationState {
   bool checkPending = false;
@@ -40,7 +74,7 @@ struct CollationState {
   bool storeFailed = false;
   bool doNotSend = false;
   bool skipDrain = false;
-  std::unique_ptr<CollationStore> store;
+  CollationStore store;
   int copies = 1;
   std::uint16_t counter = 0;
   JobPrologue prologue{};

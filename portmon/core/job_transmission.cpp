@@ -10,7 +10,6 @@
 #include "portmon/core/nic_query.h"
 #include "portmon/core/port_flags.h"
 #include "portmon/core/print_link.h"
-#include "portmon/core/spooler_calls.h"
 
 namespace portmon {
 namespace {
@@ -18,20 +17,20 @@ namespace {
 constexpr std::uint32_t kErrorBusy = 170;
 constexpr std::uint32_t kErrorHostNotFound = 11001;  // WSAHOST_NOT_FOUND
 
-void ClosePrinter(NetPort& port) {
-  const SpoolerCalls& spooler = CurrentSpoolerCalls();
+void ReleaseJobPrinter(const JobContext& context, NetPort& port) {
+  const SpoolerCalls& spooler = context.spooler;
   if (port.job.printer != nullptr) spooler.closePrinter(spooler.context, port.job.printer);
   port.job.printer = nullptr;
 }
 
 JobResult AbandonStart(const JobContext& context, NetPort& port, std::uint32_t error) {
-  ClosePrinter(port);
+  ReleaseJobPrinter(context, port);
   SetFlags(context, port, 0, PF_JOB_ACTIVE);
   return {false, error};
 }
 
-void MarkJobPrinting(const NetPort& port) {
-  const SpoolerCalls& spooler = CurrentSpoolerCalls();
+void MarkJobPrinting(const JobContext& context, const NetPort& port) {
+  const SpoolerCalls& spooler = context.spooler;
   std::uint32_t status = 0;
   if (spooler.getJobStatus(spooler.context, port.job.printer, port.job.jobId, status) &&
       (status & kJobStatusPrinting) == 0) {
@@ -47,9 +46,10 @@ bool IsEmf(std::u16string type) {
 
 // A printer that cannot report back loses its job on a reset: the spooler
 // sends it again from the start. Returns whether the write counts as done.
-bool RestartAfterReset(const MonitorVariant& variant, NetPort& port) {
+bool RestartAfterReset(const JobContext& context, NetPort& port) {
+  const MonitorVariant& variant = context.variant;
   if (variant.resetRule == ResetRule::Fail) return false;
-  const SpoolerCalls& spooler = CurrentSpoolerCalls();
+  const SpoolerCalls& spooler = context.spooler;
   std::uint32_t attributes = 0;
   std::u16string datatype;
   if (!spooler.getPrinter(spooler.context, port.job.printer, attributes, datatype)) return false;
@@ -61,13 +61,13 @@ bool RestartAfterReset(const MonitorVariant& variant, NetPort& port) {
     return false;
   }
   if (bidirectional || IsEmf(datatype)) return false;
-  MarkJobPrinting(port);
+  MarkJobPrinting(context, port);
   spooler.controlJob(spooler.context, port.job.printer, port.job.jobId, kJobControlRestart);
   return true;
 }
 
-bool JobDeleting(const NetPort& port) {
-  const SpoolerCalls& spooler = CurrentSpoolerCalls();
+bool JobDeleting(const JobContext& context, const NetPort& port) {
+  const SpoolerCalls& spooler = context.spooler;
   std::uint32_t status = 0;
   return spooler.getJobStatus(spooler.context, port.job.printer, port.job.jobId, status) &&
          (status & kJobStatusDeleting) != 0;
@@ -86,12 +86,12 @@ bool SendExnForConnection(NetPort& port) {
 
 // Bytes the spooler already counts as written go out before anything else;
 // false when they could not all go within the limit.
-SendEnd SendPending(NetPort& port, int& error) {
+SendEnd SendPending(const JobContext& context, NetPort& port, int& error) {
   std::vector<std::uint8_t>& pending = port.job.pending;
   if (pending.empty()) return SendEnd::Complete;
   std::size_t sent = 0;
   const SendEnd end =
-      SendWithin(port.job.socket, pending, CurrentJobTimings().writeLimitMs, sent, error);
+      SendWithin(port.job.socket, pending, context.timings.writeLimitMs, sent, error);
   pending.erase(pending.begin(), pending.begin() + static_cast<long>(sent));
   return end;
 }
@@ -105,7 +105,7 @@ JobResult StartDocPort(const JobContext& context, NetPort& port, const std::u16s
     if ((port.flags & PF_JOB_ACTIVE) != 0) return {false, kErrorBusy};
     port.flags = (port.flags | PF_JOB_ACTIVE) & ~(PF_CONNECTED | PF_NONBLOCKING);
   }
-  const SpoolerCalls& spooler = CurrentSpoolerCalls();
+  const SpoolerCalls& spooler = context.spooler;
   port.job.jobId = jobId;
   port.job.pending.clear();
   port.job.printer = spooler.openPrinter(spooler.context, printerName);
@@ -122,7 +122,7 @@ JobResult StartDocPort(const JobContext& context, NetPort& port, const std::u16s
   std::uint32_t address = 0;
   if (!NicAddress(port, address)) return AbandonStart(context, port, kErrorHostNotFound);
   ConnectOnce(context, port, address);
-  if (context.variant.markJobPrinting) MarkJobPrinting(port);
+  if (context.variant.markJobPrinting) MarkJobPrinting(context, port);
   return {true};
 }
 
@@ -132,10 +132,10 @@ JobResult WriteThrough(const JobContext& context, NetPort& port, std::span<const
   // Not reachable yet: nothing written, so the spooler offers the data again.
   if (!EnsureConnected(context, port)) return {true};
   int error = 0;
-  SendEnd end = SendPending(port, error);
+  SendEnd end = SendPending(context, port, error);
   std::size_t sent = 0;
   if (end == SendEnd::Complete) {
-    end = SendWithin(port.job.socket, data, CurrentJobTimings().writeLimitMs, sent, error);
+    end = SendWithin(port.job.socket, data, context.timings.writeLimitMs, sent, error);
   }
   switch (end) {
     case SendEnd::Complete:
@@ -143,7 +143,7 @@ JobResult WriteThrough(const JobContext& context, NetPort& port, std::span<const
       written = static_cast<std::uint32_t>(sent);
       return {true};
     case SendEnd::Reset:
-      if (RestartAfterReset(context.variant, port)) {
+      if (RestartAfterReset(context, port)) {
         written = static_cast<std::uint32_t>(data.size());
         return {true};
       }
@@ -195,26 +195,26 @@ JobResult CancelJob(const JobContext&, NetPort& port) {
 JobResult EndDocPort(const JobContext& context, NetPort& port) {
   if ((port.flags & PF_JOB_ACTIVE) == 0) return {true};
   if (context.variant.collation) FinishCollation(context, port);
-  const bool deleting = JobDeleting(port);
+  const bool deleting = JobDeleting(context, port);
   // The 95 line hears of a cancel through its own request instead.
   if (deleting && !context.variant.cancelByCode) SendExnForConnection(port);
   int error = 0;
   if (!port.job.pending.empty() && !deleting && EnsureConnected(context, port)) {
-    SendPending(port, error);
+    SendPending(context, port, error);
   }
   platform::TcpSocket& socket = port.job.socket;
   if (socket.SetBlocking(true) == 0) SetFlags(context, port, 0, PF_NONBLOCKING);
-  socket.SetLinger(true, CurrentJobTimings().lingerSeconds);
+  socket.SetLinger(true, context.timings.lingerSeconds);
   socket.ShutdownSending();
   // Only a live connection is drained: there is nothing to wait for on one
   // that was never made.
   const bool skipDrain = deleting || port.job.collation.skipDrain;
-  if (!skipDrain && (port.flags & PF_CONNECTED) != 0) Drain(socket);
+  if (!skipDrain && (port.flags & PF_CONNECTED) != 0) Drain(socket, context.timings.drainLimitMs);
   socket.Close();
   port.job.pending.clear();
-  const SpoolerCalls& spooler = CurrentSpoolerCalls();
+  const SpoolerCalls& spooler = context.spooler;
   spooler.controlJob(spooler.context, port.job.printer, port.job.jobId, context.variant.endJobCommand);
-  ClosePrinter(port);
+  ReleaseJobPrinter(context, port);
   SetFlags(context, port, 0, PF_JOB_ACTIVE | PF_CONNECTED | PF_NONBLOCKING);
   return {true};
 }

@@ -12,18 +12,26 @@
 #include <span>
 #include <string>
 
+#include "platform/clock.h"
 #include "portmon/core/monitor_variant.h"
 #include "portmon/core/net_port.h"
+#include "portmon/core/spooler_calls.h"
 
 namespace portmon {
 
 inline constexpr std::uint16_t kPrintPort = 9100;
 inline constexpr std::uint32_t kAllOnes = 0xFFFFFFFF;
 
-// `lock` is the monitor's: it guards the read-modify-write of the job bits.
+// What a job runs with: the monitor's lock (it guards the read-modify-write
+// of the job bits), the build's variant, and the seams the monitor was
+// started with.
 struct JobContext {
   std::mutex& lock;
   const MonitorVariant& variant;
+  const SpoolerCalls& spooler;
+  const JobTimings& timings;
+  const CollationCalls& collation;
+  const platform::Clock& clock;
 };
 
 // Results carry the error to set as the thread's last error (0: none).

@@ -4,15 +4,14 @@
 #include <cstring>
 #include <vector>
 
-#include "nicconf/proto/attribute_frame.h"
-#include "nicconf/proto/command_frame.h"
-#include "nicconf/proto/exn_notice.h"
-#include "nicconf/proto/frame_kind.h"
-#include "nicconf/proto/wake_up_packet.h"
+#include "nicproto/attribute_frame.h"
+#include "nicproto/command_frame.h"
+#include "nicproto/exn_notice.h"
+#include "nicproto/frame_kind.h"
+#include "nicproto/wake_up_packet.h"
 #include "platform/tick.h"
 #include "portmon/core/nic_link.h"
 #include "portmon/core/port_flags.h"
-#include "portmon/core/wake_destination.h"
 
 namespace portmon {
 namespace {
@@ -170,12 +169,12 @@ bool SendNicCommand(NetPort& port, std::uint8_t command, std::span<const std::ui
          ExchangeEnd::Answered;
 }
 
-bool WakePrinter(const NetPort& port, const std::uint8_t (&mac)[6], bool broadcast) {
-  std::uint32_t address = WakeBroadcastAddress();
-  if (!broadcast && !NicAddress(port, address)) return false;
+bool WakePrinter(const NetPort& port, const std::uint8_t (&mac)[6], std::uint32_t broadcast) {
+  std::uint32_t address = broadcast;
+  if (broadcast == 0 && !NicAddress(port, address)) return false;
   platform::UdpSocket socket;
   std::uint16_t ownPort = 0;
-  if (!ConnectToNic(socket, address, nic::kCommandPort, ownPort, broadcast)) return false;
+  if (!ConnectToNic(socket, address, nic::kCommandPort, ownPort, broadcast != 0)) return false;
   nic::Mac bytes{};
   std::copy(std::begin(mac), std::end(mac), bytes.begin());
   const nic::WakeUpPacket packet = nic::BuildWakeUpPacket(bytes);

@@ -45,10 +45,10 @@ bool QueryNicAttributes(std::uint32_t address, std::span<std::uint8_t> buffer,
 bool SendNicCommand(NetPort& port, std::uint8_t command, std::span<const std::uint8_t> payload,
                     std::span<std::uint8_t> reply, std::size_t& replyLength, int sends);
 
-// Three wake-up packets to port 11299: to WakeBroadcastAddress() (normally
-// 255.255.255.255) when `broadcast`, else to the NIC's address. `mac` is the
-// six bytes to wake.
-bool WakePrinter(const NetPort& port, const std::uint8_t (&mac)[6], bool broadcast);
+// Three wake-up packets to port 11299: to `broadcast` (network byte order)
+// when it is not 0, else to the NIC's address. `mac` is the six bytes to
+// wake.
+bool WakePrinter(const NetPort& port, const std::uint8_t (&mac)[6], std::uint32_t broadcast);
 
 // The notice that the job on the print connection whose local TCP port is
 // `printLinkPort` was cancelled; not answered. Pauses 1000 ms after sending.

@@ -6,7 +6,6 @@
 #include "platform/tick.h"
 #include "portmon/core/nic_link.h"
 #include "portmon/core/port_flags.h"
-#include "portmon/core/spooler_calls.h"
 
 namespace portmon {
 namespace {
@@ -68,16 +67,15 @@ SendEnd SendWithin(platform::TcpSocket& socket, std::span<const std::uint8_t> da
   return SendEnd::Complete;
 }
 
-void Drain(platform::TcpSocket& socket) {
-  const std::uint32_t limit = CurrentJobTimings().drainLimitMs;
+void Drain(platform::TcpSocket& socket, std::uint32_t limitMs) {
   const std::uint32_t start = platform::TickCount();
   std::uint8_t scratch[kDrainScratch];
   for (;;) {
     const std::uint32_t elapsed = platform::TicksSince(start);
-    if (elapsed >= limit) return;
+    if (elapsed >= limitMs) return;
     int error = 0;
     const platform::WaitResult ready =
-        socket.WaitReadable(std::min(kDrainStepMs, limit - elapsed), error);
+        socket.WaitReadable(std::min(kDrainStepMs, limitMs - elapsed), error);
     if (ready == platform::WaitResult::Failed) return;
     if (ready == platform::WaitResult::TimedOut) continue;
     std::size_t received = 0;

@@ -27,7 +27,7 @@ SendEnd SendWithin(platform::TcpSocket& socket, std::span<const std::uint8_t> da
                    std::uint32_t limitMs, std::size_t& sent, int& error);
 
 // Reads and drops what the printer sends until it closes the connection, a
-// receive fails, or the drain limit passes.
-void Drain(platform::TcpSocket& socket);
+// receive fails, or `limitMs` passes.
+void Drain(platform::TcpSocket& socket, std::uint32_t limitMs);
 
 }  // namespace portmon

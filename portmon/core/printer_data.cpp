@@ -80,8 +80,8 @@ PrinterDataResult PowerControlEnabled(const PortSettings& settings) {
 PrinterDataResult PowerOn(const NetPort& port, const PortSettings& settings) {
   std::uint8_t mac[6];
   if (!settings.mac || !ParseStoredMac(*settings.mac, mac)) return Answer(false);
-  WakePrinter(port, mac, false);
-  return Answer(WakePrinter(port, mac, true));
+  WakePrinter(port, mac, 0);
+  return Answer(WakePrinter(port, mac, settings.wakeBroadcast));
 }
 
 // The three words start as the caller's: bits of word 0 that the NIC's

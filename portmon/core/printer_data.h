@@ -12,6 +12,8 @@
 
 namespace portmon {
 
+inline constexpr std::uint32_t kLimitedBroadcast = 0xFFFFFFFFu;  // 255.255.255.255
+
 inline constexpr std::uint32_t PDC_CANCEL_JOB = 7;
 inline constexpr std::uint32_t PDC_DEVICE_ID = 17;
 inline constexpr std::uint32_t PDC_NIC_STATUS = 300;
@@ -26,6 +28,10 @@ inline constexpr std::uint32_t kErrorInvalidParameter = 87;  // ERROR_INVALID_PA
 struct PortSettings {
   std::optional<std::string> mac;           // "MAC Address"
   std::optional<std::string> powerControl;  // "PowerControl"
+  // Not stored: where the broadcast round of a wake-up goes (network byte
+  // order). The limited broadcast reaches a switched-off printer whose NIC
+  // still listens; tests point it at loopback so nothing leaves the machine.
+  std::uint32_t wakeBroadcast = kLimitedBroadcast;
 };
 
 struct PrinterDataResult {

@@ -40,10 +40,5 @@ struct JobTimings {
   std::uint32_t roundPauseMs = 5000;      // collated sending: between rounds
 };
 
-// Without calls set, every spooler call fails.
-void SetSpoolerCalls(const SpoolerCalls& calls);
-const SpoolerCalls& CurrentSpoolerCalls();
-void SetJobTimings(const JobTimings& timings);
-const JobTimings& CurrentJobTimings();
 
 }  // namespace portmon

@@ -3,6 +3,7 @@
 // (exports.def). Its ports are dotted addresses only.
 #include <windows.h>
 
+#include "common/win/entry_guard.h"
 #include "portmon/shell/monitor.h"
 #include "portmon/shell/monitor_dll.h"
 
@@ -26,5 +27,6 @@ const portmon::MonitorConfig kConfig{
 }  // namespace
 
 extern "C" BOOL WINAPI InitializeMonitor(LPWSTR registryRoot) {
-  return portmon::StartMonitor(registryRoot, kConfig) ? TRUE : FALSE;
+  return GuardedEntry<BOOL>(FALSE,
+                            [&] { return portmon::StartMonitor(registryRoot, kConfig) ? TRUE : FALSE; });
 }

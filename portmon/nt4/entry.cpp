@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <winsplp.h>
 
+#include "common/win/entry_guard.h"
 #include "common/win/registry_key.h"
 #include "portmon/shell/monitor.h"
 #include "portmon/shell/monitor_dll.h"
@@ -40,9 +41,11 @@ extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPWSTR registry
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  if (!portmon::StartMonitor(registryRoot, kConfig)) return FALSE;
-  portmon::FillMonitorTable(*table);
-  return TRUE;
+  return GuardedEntry<BOOL>(FALSE, [&] {
+    if (!portmon::StartMonitor(registryRoot, kConfig)) return FALSE;
+    portmon::FillMonitorTable(*table);
+    return TRUE;
+  });
 }
 
 // The spooler's registry handle is not used: the shell reads its keys by
@@ -53,13 +56,14 @@ extern "C" __declspec(dllexport) LPMONITOR2 WINAPI InitializePrintMonitor2(PMONI
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  // AddMonitor creates the monitor's key, not the one below it that the
-  // ports are added to.
-  RegistryKey ports;
-  ports.Open(HKEY_LOCAL_MACHINE, kSpoolerPortsKey, KEY_READ, true);
-  if (!portmon::StartMonitor(kSpoolerPortsKey, kConfig)) return nullptr;
-  static MONITOR2 table;
-  portmon::FillMonitor2Table(table);
-  *monitorHandle = &portmon::Monitor::Instance();
-  return &table;
+  return GuardedEntry<LPMONITOR2>(nullptr, [&]() -> LPMONITOR2 {
+    // AddMonitor creates the monitor's key, not the one below it that the
+    // ports are added to.
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, kSpoolerPortsKey, KEY_READ);
+    if (!portmon::StartMonitor(kSpoolerPortsKey, kConfig)) return nullptr;
+    static MONITOR2 table;
+    portmon::FillMonitor2Table(table);
+    *monitorHandle = &portmon::Monitor::Instance();
+    return &table;
+  });
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/entry_guard.h"
 #include "portmon/shell/monitor.h"
 #include "portmon/shell/port_entries.h"
 #include "portmon/shell/port_registry.h"
@@ -117,12 +118,16 @@ BOOL EnumPortsIn(DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed, LPDWORD
 
 BOOL WINAPI EnumPortsEntry(LPWSTR, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed,
                            LPDWORD returned) {
-  return EnumPortsIn<wchar_t>(level, buffer, size, needed, returned);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return EnumPortsIn<wchar_t>(level, buffer, size, needed, returned);
+  });
 }
 
 BOOL WINAPI EnumPortsAnsiEntry(LPSTR, DWORD level, LPBYTE buffer, DWORD size, LPDWORD needed,
                                LPDWORD returned) {
-  return EnumPortsIn<char>(level, buffer, size, needed, returned);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return EnumPortsIn<char>(level, buffer, size, needed, returned);
+  });
 }
 
 }  // namespace portmon

@@ -1,7 +1,6 @@
 #include "portmon/shell/monitor.h"
 
 #include "platform/udp_socket.h"
-#include "portmon/shell/winspool_calls.h"
 
 namespace portmon {
 
@@ -11,10 +10,14 @@ Monitor& Monitor::Instance() {
 }
 
 bool Monitor::Initialize(HINSTANCE module, const wchar_t* registryRoot,
-                         const MonitorConfig& config) {
-  if (!platform::StartSockets()) return false;
-  UseWinspool();
+                         const MonitorConfig& config, const MonitorSeams& seams) {
+  if (!sockets_) sockets_.emplace();
+  if (!sockets_->started()) {
+    sockets_.reset();
+    return false;
+  }
   std::lock_guard guard(lock_);
+  seams_ = seams;
   module_ = module;
   config_ = &config;
   registryRoot_ = registryRoot != nullptr && registryRoot[0] != L'\0' ? registryRoot

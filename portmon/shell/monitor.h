@@ -8,24 +8,39 @@
 #include <list>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
+#include "platform/socket_library.h"
+#include "platform/clock.h"
 #include "portmon/core/net_port.h"
+#include "portmon/core/spooler_calls.h"
 #include "portmon/shell/monitor_config.h"
 
 namespace portmon {
+
+// What the monitor's jobs reach outside themselves: the spooler, the
+// collated jobs' stores, the long waits and the clock of the pauses.
+struct MonitorSeams {
+  SpoolerCalls spooler;
+  CollationCalls collation = NoCollationStores();
+  JobTimings timings;
+  platform::Clock clock = platform::SystemClock();
+};
 
 class Monitor {
  public:
   static Monitor& Instance();
 
-  // Takes the root (or the build's default when none is given), starts the
-  // socket library. False when it cannot start.
-  bool Initialize(HINSTANCE module, const wchar_t* registryRoot, const MonitorConfig& config);
+  // Takes the root (or the build's default when none is given) and the
+  // seams, starts the socket library. False when it cannot start.
+  bool Initialize(HINSTANCE module, const wchar_t* registryRoot, const MonitorConfig& config,
+                  const MonitorSeams& seams);
 
   HINSTANCE module() const { return module_; }
   const MonitorConfig& config() const { return *config_; }
   const std::wstring& registryRoot() const { return registryRoot_; }
+  const MonitorSeams& seams() const { return seams_; }
   // " (" + string 508 + ")" for builds whose ports are addresses only, else
   // empty.
   const std::wstring& portSuffix() const { return portSuffix_; }
@@ -49,7 +64,10 @@ class Monitor {
   const MonitorConfig* config_ = nullptr;
   std::wstring registryRoot_;
   std::wstring portSuffix_;
+  MonitorSeams seams_;
   std::mutex lock_;
+  // Started before any port exists and ended after the last one is gone.
+  std::optional<platform::SocketLibrary> sockets_;
   std::list<std::unique_ptr<NetPort>> ports_;
 };
 

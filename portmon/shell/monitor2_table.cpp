@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/win/entry_guard.h"
 #include "portmon/shell/port_entries.h"
 #include "portmon/shell/port_registry.h"
 
@@ -13,31 +14,43 @@ namespace {
 
 BOOL WINAPI EnumPorts2(HANDLE, LPWSTR server, DWORD level, LPBYTE ports, DWORD size,
                       LPDWORD needed, LPDWORD returned) {
-  return EnumPortsEntry(server, level, ports, size, needed, returned);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return EnumPortsEntry(server, level, ports, size, needed, returned);
+  });
 }
 
-BOOL WINAPI OpenPort2(HANDLE, LPWSTR name, PHANDLE handle) { return OpenPortEntry(name, handle); }
+BOOL WINAPI OpenPort2(HANDLE, LPWSTR name, PHANDLE handle) {
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL { return OpenPortEntry(name, handle); });
+}
 
 BOOL WINAPI AddPort2(HANDLE, LPWSTR server, HWND owner, LPWSTR monitorName) {
-  return AddPortEntry(server, owner, monitorName);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return AddPortEntry(server, owner, monitorName);
+  });
 }
 
 // These spoolers send a port's calls to the monitor under whose key the
 // port has a subkey; AddPortEx alone writes only the port's value.
 BOOL WINAPI AddPortEx2(HANDLE, LPWSTR server, DWORD level, LPBYTE buffer, LPWSTR monitorName) {
-  if (!AddPortExEntry(server, level, buffer, monitorName)) return FALSE;
-  std::wstring name(*reinterpret_cast<LPWSTR*>(buffer));
-  if (WritePortSubkey(name)) return TRUE;
-  DeletePortEntry(server, nullptr, name.data());
-  return FALSE;
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    if (!AddPortExEntry(server, level, buffer, monitorName)) return FALSE;
+    std::wstring name(*reinterpret_cast<LPWSTR*>(buffer));
+    if (WritePortSubkey(name)) return TRUE;
+    DeletePortEntry(server, nullptr, name.data());
+    return FALSE;
+  });
 }
 
 BOOL WINAPI ConfigurePort2(HANDLE, LPWSTR server, HWND owner, LPWSTR portName) {
-  return ConfigurePortEntry(server, owner, portName);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return ConfigurePortEntry(server, owner, portName);
+  });
 }
 
 BOOL WINAPI DeletePort2(HANDLE, LPWSTR server, HWND owner, LPWSTR portName) {
-  return DeletePortEntry(server, owner, portName);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return DeletePortEntry(server, owner, portName);
+  });
 }
 
 // The records go with the library, which the spooler unloads next.

@@ -3,6 +3,7 @@
 #include "platform/udp_socket.h"
 #include "portmon/shell/monitor.h"
 #include "portmon/shell/port_registry.h"
+#include "portmon/shell/winspool_calls.h"
 
 namespace {
 
@@ -14,20 +15,25 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     module = instance;
     DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH) {
-    platform::StopSockets();
   }
   return TRUE;
 }
 
 namespace portmon {
 
-bool StartMonitor(const wchar_t* registryRoot, const MonitorConfig& config) {
+bool StartMonitor(const wchar_t* registryRoot, const MonitorConfig& config,
+                  const MonitorSeams& seams) {
   Monitor& monitor = Monitor::Instance();
-  if (!monitor.Initialize(module, registryRoot, config)) return false;
+  if (!monitor.Initialize(module, registryRoot, config, seams)) return false;
   std::lock_guard guard(monitor.lock());
   LoadPortsFromRegistry();
   return true;
+}
+
+bool StartMonitor(const wchar_t* registryRoot, const MonitorConfig& config) {
+  MonitorSeams seams;
+  seams.spooler = WinspoolCalls();
+  return StartMonitor(registryRoot, config, seams);
 }
 
 }  // namespace portmon

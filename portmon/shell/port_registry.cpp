@@ -15,16 +15,14 @@ constexpr wchar_t kMacAddress[] = L"MAC Address";
 constexpr wchar_t kPowerControl[] = L"PowerControl";
 
 RegistryKey OpenMonitorKey(REGSAM access) {
-  RegistryKey key;
-  key.Open(HKEY_LOCAL_MACHINE, Monitor::Instance().registryRoot().c_str(), access);
-  return key;
+  return RegistryKey::Open(HKEY_LOCAL_MACHINE, Monitor::Instance().registryRoot().c_str(), access);
 }
 
 RegistryKey OpenPortKey(const std::wstring& name, REGSAM access, bool create) {
-  RegistryKey key;
-  RegistryKey monitor = OpenMonitorKey(create ? KEY_CREATE_SUB_KEY : KEY_READ);
-  if (monitor) key.Open(monitor.get(), name.c_str(), access, create);
-  return key;
+  const RegistryKey monitor = OpenMonitorKey(create ? KEY_CREATE_SUB_KEY : KEY_READ);
+  if (!monitor) return {};
+  return create ? RegistryKey::Create(monitor.get(), name.c_str(), access)
+                : RegistryKey::Open(monitor.get(), name.c_str(), access);
 }
 
 // Walks names by index; gives up after the tenth error other than the end.
@@ -81,30 +79,15 @@ bool LoadSubkeys(HKEY key, DWORD nameChars) {
       });
 }
 
-std::optional<std::string> ReadText(HKEY key, const wchar_t* value) {
-  DWORD type = 0;
-  DWORD size = 0;
-  if (RegQueryValueExW(key, value, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      type != REG_SZ) {
-    return std::nullopt;
-  }
-  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-  if (RegQueryValueExW(key, value, nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()),
-                       &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  // The stored length may or may not count a terminating zero.
-  text.resize(size / sizeof(wchar_t));
-  if (const auto zero = text.find(L'\0'); zero != std::wstring::npos) text.resize(zero);
-  return ToAnsi(text, 1024);
+std::optional<std::string> ReadText(const RegistryKey& key, const wchar_t* value) {
+  const std::optional<std::wstring> text = key.ReadWideString(value);
+  if (!text) return std::nullopt;
+  return ToAnsi(*text, 1024);
 }
 
 bool WriteText(const std::wstring& name, const wchar_t* value, const std::wstring& text,
                bool withZero) {
-  RegistryKey key = OpenPortKey(name, KEY_SET_VALUE, true);
-  const DWORD bytes = static_cast<DWORD>((text.size() + (withZero ? 1 : 0)) * sizeof(wchar_t));
-  return key && RegSetValueExW(key.get(), value, 0, REG_SZ,
-                               reinterpret_cast<const BYTE*>(text.c_str()), bytes) == ERROR_SUCCESS;
+  return OpenPortKey(name, KEY_SET_VALUE, true).WriteWideString(value, text, withZero);
 }
 
 }  // namespace
@@ -125,9 +108,7 @@ bool WritePortValue(const std::wstring& name, DWORD address) {
   RegistryKey key = OpenMonitorKey(KEY_SET_VALUE);
   if (!key) return false;
   if (Monitor::Instance().config().valueType == PortValueType::StringName) {
-    return RegSetValueExW(key.get(), name.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(name.c_str()),
-                          static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    return key.WriteWideString(name.c_str(), name);
   }
   return RegSetValueExW(key.get(), name.c_str(), 0, REG_DWORD,
                         reinterpret_cast<const BYTE*>(&address), sizeof address) == ERROR_SUCCESS;
@@ -146,8 +127,8 @@ PortSettings ReadPortSettings(const std::wstring& name) {
   PortSettings settings;
   RegistryKey key = OpenPortKey(name, KEY_READ, false);
   if (!key) return settings;
-  settings.mac = ReadText(key.get(), kMacAddress);
-  settings.powerControl = ReadText(key.get(), kPowerControl);
+  settings.mac = ReadText(key, kMacAddress);
+  settings.powerControl = ReadText(key, kPowerControl);
   return settings;
 }
 

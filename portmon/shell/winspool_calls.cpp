@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "portmon/core/spooler_calls.h"
+#include "common/win/printer_handle.h"
 
 namespace portmon {
 namespace {
@@ -16,7 +16,7 @@ void* Open(void*, const std::u16string& name) {
   return OpenPrinterW(wide.data(), &printer, nullptr) ? printer : nullptr;
 }
 
-void Close(void*, void* printer) { ClosePrinter(static_cast<HANDLE>(printer)); }
+void Close(void*, void* printer) { PrinterKind::Release(static_cast<HANDLE>(printer)); }
 
 // Both ask for the size first, then read into a buffer of that size.
 bool PrinterInfo(void*, void* printer, std::uint32_t& attributes, std::u16string& datatype) {
@@ -61,8 +61,8 @@ bool SetStatus(void*, void* printer, std::uint32_t jobId, std::uint32_t status) 
 
 }  // namespace
 
-void UseWinspool() {
-  SetSpoolerCalls({nullptr, Open, Close, PrinterInfo, JobStatus, Control, SetStatus});
+SpoolerCalls WinspoolCalls() {
+  return {nullptr, Open, Close, PrinterInfo, JobStatus, Control, SetStatus};
 }
 
 }  // namespace portmon

@@ -1,9 +1,10 @@
 #pragma once
 // The job layer's spooler calls, answered by winspool.
 
+#include "portmon/core/spooler_calls.h"
+
 namespace portmon {
 
-// Points the job layer at winspool; the monitor does this when it starts.
-void UseWinspool();
+SpoolerCalls WinspoolCalls();
 
 }  // namespace portmon

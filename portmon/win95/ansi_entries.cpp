@@ -1,5 +1,6 @@
 // The 95 spooler speaks the ANSI code page: its texts are widened here and
 // handed to the entries every build shares.
+#include "common/win/entry_guard.h"
 #include "portmon/win95/ansi_entries.h"
 
 #include <cstring>
@@ -22,30 +23,42 @@ class Wide {
   std::wstring text_;
 };
 
-BOOL WINAPI OpenPortA(LPSTR name, PHANDLE handle) { return OpenPortEntry(Wide(name).get(), handle); }
+BOOL WINAPI OpenPortA(LPSTR name, PHANDLE handle) {
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL { return OpenPortEntry(Wide(name).get(), handle); });
+}
 
 BOOL WINAPI StartDocPortA(HANDLE port, LPSTR printerName, DWORD jobId, DWORD level,
                           LPBYTE docInfo) {
-  return StartDocPortEntry(port, Wide(printerName).get(), jobId, level, docInfo);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return StartDocPortEntry(port, Wide(printerName).get(), jobId, level, docInfo);
+  });
 }
 
 BOOL WINAPI AddPortA(LPSTR server, HWND owner, LPSTR monitorName) {
-  return AddPortEntry(Wide(server).get(), owner, Wide(monitorName).get());
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return AddPortEntry(Wide(server).get(), owner, Wide(monitorName).get());
+  });
 }
 
 BOOL WINAPI ConfigurePortA(LPSTR server, HWND owner, LPSTR portName) {
-  return ConfigurePortEntry(Wide(server).get(), owner, Wide(portName).get());
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return ConfigurePortEntry(Wide(server).get(), owner, Wide(portName).get());
+  });
 }
 
 BOOL WINAPI DeletePortA(LPSTR server, HWND owner, LPSTR portName) {
-  return DeletePortEntry(Wide(server).get(), owner, Wide(portName).get());
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return DeletePortEntry(Wide(server).get(), owner, Wide(portName).get());
+  });
 }
 
 // The answers are bytes, whatever the text width.
 BOOL WINAPI GetPrinterDataFromPortA(HANDLE port, DWORD code, LPSTR, LPSTR, DWORD, LPSTR output,
                                     DWORD outputSize, LPDWORD returned) {
-  return GetPrinterDataFromPortEntry(port, code, nullptr, nullptr, 0,
-                                     reinterpret_cast<LPWSTR>(output), outputSize, returned);
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    return GetPrinterDataFromPortEntry(port, code, nullptr, nullptr, 0,
+                                       reinterpret_cast<LPWSTR>(output), outputSize, returned);
+  });
 }
 
 }  // namespace

@@ -3,11 +3,12 @@
 // through a temporary file.
 #include <windows.h>
 
-#include "portmon/core/collation_state.h"
+#include "common/win/entry_guard.h"
 #include "portmon/shell/monitor.h"
 #include "portmon/shell/monitor_dll.h"
 #include "portmon/shell/text_conversion.h"
 #include "portmon/win95/ansi_entries.h"
+#include "portmon/shell/winspool_calls.h"
 #include "portmon/win95/temporary_file_store.h"
 
 namespace {
@@ -35,10 +36,13 @@ extern "C" __declspec(dllexport) BOOL WINAPI InitializeMonitorEx(LPSTR registryR
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  const std::wstring root = registryRoot != nullptr ? portmon::FromAnsi(registryRoot) : L"";
-  portmon::SetCollationCalls(
-      {portmon::CreateTemporaryFileStore, portmon::ReportTemporaryFileFailure});
-  if (!portmon::StartMonitor(root.c_str(), kConfig)) return FALSE;
-  portmon::FillAnsiMonitorTable(*table);
-  return TRUE;
+  return GuardedEntry<BOOL>(FALSE, [&] {
+    const std::wstring root = registryRoot != nullptr ? portmon::FromAnsi(registryRoot) : L"";
+    portmon::MonitorSeams seams;
+    seams.spooler = portmon::WinspoolCalls();
+    seams.collation = portmon::TemporaryFileStores();
+    if (!portmon::StartMonitor(root.c_str(), kConfig, seams)) return FALSE;
+    portmon::FillAnsiMonitorTable(*table);
+    return TRUE;
+  });
 }

@@ -17,17 +17,17 @@ HANDLE OpenFile(const std::string& path, DWORD access, DWORD disposition, DWORD 
   return file == INVALID_HANDLE_VALUE ? nullptr : file;
 }
 
-class TemporaryFileStore : public CollationStore {
+class TemporaryFileStore {
  public:
   TemporaryFileStore(std::string path, HANDLE file) : path_(std::move(path)), file_(file) {}
-  ~TemporaryFileStore() override {
+  ~TemporaryFileStore() {
     if (view_ != nullptr) UnmapViewOfFile(view_);
     mapping_ = KernelHandle();
     file_ = KernelHandle();
     DeleteFileA(path_.c_str());
   }
 
-  bool Append(std::span<const std::uint8_t> bytes) override {
+  bool Append(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
       DWORD written = 0;
       const auto piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
@@ -40,7 +40,7 @@ class TemporaryFileStore : public CollationStore {
   }
 
   // The file is closed and opened again for reading only, then mapped.
-  std::optional<std::span<const std::uint8_t>> Contents() override {
+  std::optional<std::span<const std::uint8_t>> Contents() {
     file_ = KernelHandle();  // unshared: the writing handle must go first
     file_ = KernelHandle(OpenFile(path_, GENERIC_READ, OPEN_EXISTING, FILE_ATTRIBUTE_TEMPORARY));
     LARGE_INTEGER size{};
@@ -60,9 +60,7 @@ class TemporaryFileStore : public CollationStore {
   void* view_ = nullptr;
 };
 
-}  // namespace
-
-std::unique_ptr<CollationStore> CreateTemporaryFileStore() {
+void* CreateStore(void*) {
   char folder[MAX_PATH + 1] = {};
   char path[MAX_PATH + 1] = {};
   const DWORD length = GetTempPathA(MAX_PATH, folder);
@@ -75,12 +73,29 @@ std::unique_ptr<CollationStore> CreateTemporaryFileStore() {
     DeleteFileA(path);  // GetTempFileName made it
     return nullptr;
   }
-  return std::make_unique<TemporaryFileStore>(path, file);
+  return new TemporaryFileStore(path, file);
 }
 
-void ReportTemporaryFileFailure() {
+bool Append(void*, void* store, std::span<const std::uint8_t> bytes) {
+  return static_cast<TemporaryFileStore*>(store)->Append(bytes);
+}
+
+std::optional<std::span<const std::uint8_t>> Contents(void*, void* store) {
+  return static_cast<TemporaryFileStore*>(store)->Contents();
+}
+
+void Remove(void*, void* store) { delete static_cast<TemporaryFileStore*>(store); }
+
+// An exclamation beep and message 505 with a stop icon, over no window.
+void ReportFailure(void*) {
   MessageBeep(MB_ICONEXCLAMATION);
   ShowMonitorMessage(nullptr, IDS_TEMPORARY_FILE_FAILED, MB_OK | MB_ICONSTOP);
+}
+
+}  // namespace
+
+CollationCalls TemporaryFileStores() {
+  return {nullptr, CreateStore, Append, Contents, Remove, ReportFailure};
 }
 
 }  // namespace portmon

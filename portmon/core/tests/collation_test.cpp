@@ -10,8 +10,8 @@
 
 #include "platform/tick.h"
 #include "portmon/core/spooler_calls.h"
-#include "portmon/core/tests/driver_job.h"
-#include "portmon/core/tests/job_test_support.h"
+#include "portmon/testing/driver_job.h"
+#include "portmon/testing/job_test_support.h"
 
 namespace portmon::test {
 namespace {
@@ -23,19 +23,24 @@ std::atomic<int> storesAlive{0};
 std::atomic<bool> storesFail{false};
 std::atomic<int> failuresReported{0};
 
-class MemoryStore : public CollationStore {
- public:
-  MemoryStore() { ++storesAlive; }
-  ~MemoryStore() override { --storesAlive; }
-  bool Append(std::span<const std::uint8_t> more) override {
-    bytes_.insert(bytes_.end(), more.begin(), more.end());
-    return true;
-  }
-  std::optional<std::span<const std::uint8_t>> Contents() override { return bytes_; }
-
- private:
-  Bytes bytes_;
-};
+// Stores in memory, each a vector of its own.
+void* CreateMemoryStore(void*) {
+  if (storesFail) return nullptr;
+  ++storesAlive;
+  return new Bytes;
+}
+bool AppendToMemory(void*, void* store, std::span<const std::uint8_t> more) {
+  static_cast<Bytes*>(store)->insert(static_cast<Bytes*>(store)->end(), more.begin(), more.end());
+  return true;
+}
+std::optional<std::span<const std::uint8_t>> MemoryContents(void*, void* store) {
+  return std::span<const std::uint8_t>(*static_cast<Bytes*>(store));
+}
+void RemoveMemoryStore(void*, void* store) {
+  --storesAlive;
+  delete static_cast<Bytes*>(store);
+}
+void CountFailure(void*) { ++failuresReported; }
 
 class CollationTest : public JobTest {
  public:
@@ -44,14 +49,10 @@ class CollationTest : public JobTest {
     variant = &kWin95Variant;
     storesFail = false;
     failuresReported = 0;
-    SetCollationCalls({[]() -> std::unique_ptr<CollationStore> {
-                         if (storesFail) return nullptr;
-                         return std::make_unique<MemoryStore>();
-                       },
-                       [] { ++failuresReported; }});
+    collation = {nullptr,           CreateMemoryStore, AppendToMemory,
+                 MemoryContents,    RemoveMemoryStore, CountFailure};
   }
   void TearDown() override {
-    SetCollationCalls({[] { return std::unique_ptr<CollationStore>(); }, [] {}});
     EXPECT_EQ(storesAlive, 0) << "a store outlived its job";
     JobTest::TearDown();
   }
@@ -136,7 +137,7 @@ TEST_F(CollationTest, JobsWithoutTheHeaderGoOutAsTheyCome) {
 }
 
 TEST_F(CollationTest, CancelledCollatingJobSendsNothingAndDoesNotWaitForThePrinter) {
-  SetJobTimings({10000, 5000, 7200, 1000, 5000});
+  timings = {10000, 5000, 7200, 1000, 5000};
   auto port = Port("127.0.14.24");
   ASSERT_TRUE(StartDocPort(Context(), *port, u"printer", 1).ok);
   Write(*port, BuildJob(ThreeHundredByteJob()), {300});

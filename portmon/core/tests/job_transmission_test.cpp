@@ -9,7 +9,7 @@
 #include "platform/tick.h"
 #include "portmon/core/port_flags.h"
 #include "portmon/core/spooler_calls.h"
-#include "portmon/core/tests/job_test_support.h"
+#include "portmon/testing/job_test_support.h"
 
 namespace portmon::test {
 namespace {
@@ -97,7 +97,7 @@ TEST_F(JobTest, ResetOnABidirectionalPrinterFailsWithoutRestart) {
 }
 
 TEST_F(JobTest, PrinterThatStopsReadingGetsThePartialCountAndLaterTheRest) {
-  SetJobTimings({500, 7200000, 7200});
+  timings = {500, 7200000, 7200};
   auto port = Port("127.0.14.6");
   const auto data = JobBytes(16 << 20);
   ASSERT_TRUE(StartDocPort(Context(), *port, u"printer", 1).ok);

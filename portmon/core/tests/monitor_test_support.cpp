@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
 #include "platform/tick.h"
 #include "platform/udp_socket.h"
 
@@ -38,8 +38,8 @@ bool ParseEventLine(const std::string& line, WireEvent& event) {
 }  // namespace
 
 std::uint32_t Address(const char* dotted) {
-  nic::Ipv4 ip{};
-  EXPECT_TRUE(nic::ParseDottedIp(dotted, ip)) << dotted;
+  Ipv4 ip{};
+  EXPECT_TRUE(ParseDottedIp(dotted, ip)) << dotted;
   std::uint32_t address = 0;
   std::memcpy(&address, ip.data(), sizeof address);
   return address;
@@ -50,9 +50,9 @@ std::unique_ptr<NetPort> PortAt(const char* ip, bool resolveName) {
   return std::make_unique<NetPort>(name, u"", resolveName ? 0 : Address(ip), 0x5450);
 }
 
-void MonitorTest::SetUp() { ASSERT_TRUE(platform::StartSockets()); }
+void MonitorTest::SetUp() { ASSERT_TRUE(sockets_.started()); }
 
-void MonitorTest::TearDown() { platform::StopSockets(); }
+void MonitorTest::TearDown() {}
 
 std::vector<WireEvent> WireEvents(const std::string& nicIp) {
   const char* state = std::getenv("NICSIM_STATE");

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/socket_library.h"
 #include "portmon/core/net_port.h"
 
 namespace portmon::test {
@@ -34,6 +35,9 @@ class MonitorTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+
+ private:
+  platform::SocketLibrary sockets_;
 };
 
 // One datagram as the simulator recorded it.

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "nicconf/proto/exn_notice.h"
+#include "nicproto/exn_notice.h"
 #include "platform/tick.h"
 #include "platform/udp_socket.h"
 #include "portmon/core/port_flags.h"

@@ -7,7 +7,6 @@
 
 #include "platform/tick.h"
 #include "portmon/core/tests/monitor_test_support.h"
-#include "portmon/core/wake_destination.h"
 
 namespace portmon::test {
 namespace {
@@ -64,7 +63,7 @@ std::vector<WireEvent> Wakes() {
 }
 
 TEST_F(PrinterDataTest, PowerOnWakesThePrinterThenTheBroadcastAddress) {
-  SetWakeBroadcastAddress(Address(kBroadcastStandInIp));
+  settings.wakeBroadcast = Address(kBroadcastStandInIp);
   const std::size_t before = Wakes().size();
   std::uint8_t none[1];
   EXPECT_FALSE(Ask(kSleepingIp, PDC_POWER_ON, none).ok);
@@ -92,7 +91,6 @@ TEST_F(PrinterDataTest, PowerOnWakesThePrinterThenTheBroadcastAddress) {
   }
   EXPECT_EQ(byNic[kSleepingIp], 3);
   EXPECT_EQ(byNic[kBroadcastStandInIp], 3);
-  SetWakeBroadcastAddress(kLimitedBroadcast);
 }
 
 TEST_F(PrinterDataTest, PrinterStateReadsThePowerOffItemsIntoTheCallersWords) {

@@ -11,11 +11,15 @@
 #include <vector>
 
 #include "portmon/shell/dialog_resources.h"
-#include "portmon/testing/dialog_driver.h"
+#include "common/win/library.h"
+#include "common/win/registry_key.h"
+#include "common/win/testing/dialog_driver.h"
 #include "portmon/testing/local_monitor_port.h"
 
 namespace portmon::test {
 namespace {
+
+using namespace testkit;
 
 using Names = std::vector<std::wstring>;
 
@@ -38,20 +42,16 @@ class Nt3MonitorTest : public ::testing::Test {
     static int counter = 0;
     root_ = L"Software\\NicSuiteTests\\portmonnt3-" + std::to_wstring(GetCurrentProcessId()) +
             L"-" + std::to_wstring(++counter);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, root_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_TRUE(RegistryKey::Create(HKEY_LOCAL_MACHINE, root_.c_str(), KEY_ALL_ACCESS));
   }
   void TearDown() override {
-    if (module_ != nullptr) FreeLibrary(module_);
+    module_.reset();
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, root_.c_str());
   }
 
   void StartMonitor() {
-    module_ = LoadLibraryW(L"portmonnt3.dll");
-    ASSERT_NE(module_, nullptr);
+    module_ = Library(LoadLibraryW(L"portmonnt3.dll"));
+    ASSERT_TRUE(module_);
     auto initialize = Entry<InitializeFunction>("InitializeMonitor");
     ASSERT_NE(initialize, nullptr);
     ASSERT_TRUE(initialize(root_.data()));
@@ -59,7 +59,7 @@ class Nt3MonitorTest : public ::testing::Test {
 
   template <typename Function>
   Function Entry(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    return module_.Find<Function>(name);
   }
 
   void StoreAddressValue(const wchar_t* name, DWORD address) {
@@ -79,12 +79,10 @@ class Nt3MonitorTest : public ::testing::Test {
     return {type, data};
   }
   DWORD SubkeyCount() {
-    HKEY key = nullptr;
     DWORD count = 0;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, root_.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
-      RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr);
-      RegCloseKey(key);
+    if (const RegistryKey key = RegistryKey::Open(HKEY_LOCAL_MACHINE, root_.c_str(), KEY_READ)) {
+      RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr);
     }
     return count;
   }
@@ -110,7 +108,7 @@ class Nt3MonitorTest : public ::testing::Test {
   }
 
   std::wstring root_;
-  HMODULE module_ = nullptr;
+  Library module_;
 };
 
 TEST_F(Nt3MonitorTest, ExportsEveryFunctionTheSpoolerLooksUpByName) {
@@ -118,9 +116,9 @@ TEST_F(Nt3MonitorTest, ExportsEveryFunctionTheSpoolerLooksUpByName) {
   for (const char* name :
        {"EnumPortsW", "OpenPort", "StartDocPort", "WritePort", "ReadPort", "EndDocPort",
         "ClosePort", "AddPortW", "ConfigurePortW", "DeletePortW", "GetPrinterDataFromPort"}) {
-    EXPECT_NE(GetProcAddress(module_, name), nullptr) << name;
+    EXPECT_NE(GetProcAddress(module_.get(), name), nullptr) << name;
   }
-  EXPECT_EQ(GetProcAddress(module_, "InitializeMonitorEx"), nullptr);
+  EXPECT_EQ(GetProcAddress(module_.get(), "InitializeMonitorEx"), nullptr);
 }
 
 TEST_F(Nt3MonitorTest, LoadsAddressValuesOnlyAndNamesThemWithTheSuffix) {
@@ -197,7 +195,7 @@ TEST_F(Nt3MonitorTest, ConfigureHasNothingToSetAndDeleteRemovesTheBareAddressVal
   const CallEnd end = session.Finish();
   ASSERT_TRUE(end.finished);
   EXPECT_FALSE(end.result);
-  EXPECT_EQ(end.messages, (Messages{{kNothingToConfigure, Icon::Other}}));
+  EXPECT_EQ(end.messages, (Messages{{kNothingToConfigure, Icon::Information}}));
   EXPECT_EQ(StoredValue(L"10.0.0.7"), (std::pair<DWORD, DWORD>{REG_DWORD, 0x0700000A}));
   EXPECT_EQ(PortNames(), Names{port});
 

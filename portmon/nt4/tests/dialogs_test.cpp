@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "portmon/testing/dialog_driver.h"
+#include "common/win/testing/dialog_driver.h"
 #include "portmon/testing/local_monitor_port.h"
 #include "portmon/nt4/tests/monitor_fixture.h"
 #include "portmon/shell/dialog_resources.h"
 
 namespace portmon::test {
 namespace {
+
+using namespace testkit;
 
 using Names = std::vector<std::wstring>;
 

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "common/win/registry_key.h"
+
 namespace portmon::test {
 
 using InitializeMonitorExFunction = BOOL(WINAPI*)(LPWSTR, LPMONITOR);
@@ -10,23 +12,18 @@ void MonitorTest::SetUp() {
   static int counter = 0;
   root = L"Software\\NicSuiteTests\\portmonnt4-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
          std::to_wstring(++counter);
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, root.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
+  ASSERT_TRUE(RegistryKey::Create(HKEY_LOCAL_MACHINE, root.c_str(), KEY_ALL_ACCESS));
 }
 
 void MonitorTest::TearDown() {
-  if (module != nullptr) FreeLibrary(module);
+  module.reset();
   RegDeleteTreeW(HKEY_LOCAL_MACHINE, root.c_str());
 }
 
 void MonitorTest::StartMonitor() {
-  module = LoadLibraryW(L"portmonnt4.dll");
-  ASSERT_NE(module, nullptr);
-  auto initialize = reinterpret_cast<InitializeMonitorExFunction>(
-      reinterpret_cast<void*>(GetProcAddress(module, "InitializeMonitorEx")));
+  module = Library(LoadLibraryW(L"portmonnt4.dll"));
+  ASSERT_TRUE(module);
+  auto initialize = module.Find<InitializeMonitorExFunction>("InitializeMonitorEx");
   ASSERT_NE(initialize, nullptr);
   ASSERT_TRUE(initialize(root.data(), &table));
 }
@@ -38,12 +35,8 @@ void MonitorTest::SetDwordValue(const std::wstring& name, DWORD value) {
 }
 
 void MonitorTest::CreateSubkey(const std::wstring& name) {
-  HKEY key = nullptr;
   const std::wstring path = root + L"\\" + name;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
+  ASSERT_TRUE(RegistryKey::Create(HKEY_LOCAL_MACHINE, path.c_str(), KEY_ALL_ACCESS));
 }
 
 bool MonitorTest::ValueExists(const std::wstring& name) {
@@ -52,13 +45,8 @@ bool MonitorTest::ValueExists(const std::wstring& name) {
 }
 
 bool MonitorTest::SubkeyExists(const std::wstring& name) {
-  HKEY key = nullptr;
   const std::wstring path = root + L"\\" + name;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
+  return static_cast<bool>(RegistryKey::Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_READ));
 }
 
 std::vector<std::wstring> MonitorTest::PortNames() {

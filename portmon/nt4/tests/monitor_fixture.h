@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/win/library.h"
+
 namespace portmon::test {
 
 class MonitorTest : public ::testing::Test {
@@ -30,7 +32,7 @@ class MonitorTest : public ::testing::Test {
 
   std::wstring root;
   MONITOR table{};
-  HMODULE module = nullptr;
+  Library module;
 };
 
 }  // namespace portmon::test

@@ -16,8 +16,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/win/printer_handle.h"
 #include "common/win/registry_key.h"
-#include "portmon/testing/dialog_driver.h"
+#include "common/win/testing/dialog_driver.h"
 #include "portmon/shell/dialog_resources.h"
 
 // Exported by winspool, missing from its header.
@@ -25,6 +26,8 @@ extern "C" BOOL WINAPI AddPortExW(LPWSTR server, DWORD level, LPBYTE buffer, LPW
 
 namespace portmon::test {
 namespace {
+
+using namespace testkit;
 
 constexpr wchar_t kMonitorName[] = L"NRV Network Port";
 constexpr wchar_t kPortsKey[] =
@@ -84,8 +87,7 @@ std::optional<SpoolerPort> FindPort(const std::wstring& name) {
 }
 
 bool KeyExists(const std::wstring& path) {
-  RegistryKey key;
-  return key.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_READ);
+  return static_cast<bool>(RegistryKey::Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_READ));
 }
 
 // A printer of the spooler's own registry, printing raw data through one
@@ -94,8 +96,8 @@ class SpoolerPrinter {
  public:
   SpoolerPrinter(std::wstring name, const std::wstring& port)
       : name_(std::move(name)), key_(kPrintersKey + name_) {
-    RegistryKey key;
-    EXPECT_TRUE(key.Open(HKEY_LOCAL_MACHINE, key_.c_str(), KEY_ALL_ACCESS, true));
+    const RegistryKey key = RegistryKey::Create(HKEY_LOCAL_MACHINE, key_.c_str(), KEY_ALL_ACCESS);
+    EXPECT_TRUE(key);
     for (const auto& [value, text] : {std::pair<const wchar_t*, std::wstring>{L"Name", name_},
                                       {L"Port", port},
                                       {L"Printer Driver", L"Generic / Text Only"},
@@ -119,21 +121,12 @@ class SpoolerPrinter {
   std::wstring key_;
 };
 
-// A handle of winspool's, closed with the owner.
-class PrinterHandle {
- public:
-  explicit PrinterHandle(std::wstring name) { OpenPrinterW(name.data(), &handle_, nullptr); }
-  ~PrinterHandle() {
-    if (handle_ != nullptr) ClosePrinter(handle_);
-  }
-  PrinterHandle(const PrinterHandle&) = delete;
-  PrinterHandle& operator=(const PrinterHandle&) = delete;
-
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_ = nullptr;
-};
+// A printer opened through winspool by name.
+PrinterHandle OpenedPrinter(std::wstring name) {
+  PrinterHandle printer;
+  OpenPrinterW(name.data(), printer.out(), nullptr);
+  return printer;
+}
 
 DOC_INFO_1W RawDocument() {
   return {const_cast<wchar_t*>(L"spooler test"), nullptr, const_cast<wchar_t*>(L"RAW")};
@@ -142,7 +135,7 @@ DOC_INFO_1W RawDocument() {
 // StartDocPort's own error, which the print processor keeps to itself: on a
 // handle of the port, the spooler hands the call straight to the monitor.
 DWORD StartDocPortError(const std::wstring& port) {
-  PrinterHandle handle(port + L", Port");
+  const PrinterHandle handle = OpenedPrinter(port + L", Port");
   if (handle.get() == nullptr) return GetLastError();
   DOC_INFO_1W doc = RawDocument();
   if (StartDocPrinterW(handle.get(), 1, reinterpret_cast<LPBYTE>(&doc)) == 0) return GetLastError();
@@ -198,9 +191,8 @@ class SpoolerTest : public ::testing::Test {
     ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kPortsKey, name.c_str(), REG_DWORD, &address,
                               sizeof address),
               ERROR_SUCCESS);
-    RegistryKey key;
-    ASSERT_TRUE(key.Open(HKEY_LOCAL_MACHINE, (std::wstring(kPortsKey) + L"\\" + name).c_str(),
-                         KEY_READ, true));
+    ASSERT_TRUE(RegistryKey::Create(HKEY_LOCAL_MACHINE,
+                                    (std::wstring(kPortsKey) + L"\\" + name).c_str(), KEY_READ));
   }
 
   // The monitor stays loaded and reads the registry again only when it lists
@@ -255,7 +247,7 @@ TEST_F(SpoolerTest, ConfigurePortShowsOurDialog) {
 TEST_F(SpoolerTest, RawJobReachesTheNicBehindOurPort) {
   AddPort(kNicPort);
   SpoolerPrinter printer(L"NRV spooler test " + Pid(), kNicPort);
-  PrinterHandle handle(printer.name());
+  const PrinterHandle handle = OpenedPrinter(printer.name());
   ASSERT_NE(handle.get(), nullptr) << GetLastError();
   DOC_INFO_1W doc = RawDocument();
   EXPECT_NE(StartDocPrinterW(handle.get(), 1, reinterpret_cast<LPBYTE>(&doc)), 0u)

@@ -10,13 +10,18 @@
 #include <vector>
 
 #include "platform/tick.h"
-#include "portmon/core/tests/driver_job.h"
-#include "portmon/core/tests/job_test_support.h"
-#include "portmon/testing/dialog_driver.h"
+#include "portmon/testing/driver_job.h"
+#include "portmon/testing/job_test_support.h"
+#include "common/win/kernel_handle.h"
+#include "common/win/library.h"
+#include "common/win/registry_key.h"
+#include "common/win/testing/dialog_driver.h"
 #include "portmon/win95/monitor_table.h"
 
 namespace portmon::test {
 namespace {
+
+using namespace testkit;
 
 constexpr DWORD kCancelJob = 7;
 constexpr DWORD kDeviceId = 17;
@@ -32,12 +37,11 @@ std::set<std::string> CollationFiles() {
   GetTempPathA(MAX_PATH, folder);
   std::set<std::string> names;
   WIN32_FIND_DATAA found{};
-  const HANDLE search = FindFirstFileA((std::string(folder) + "ppr*.tmp").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const FindHandle search(FindFirstFileA((std::string(folder) + "ppr*.tmp").c_str(), &found));
+  if (!search) return names;
   do {
     names.insert(std::string(folder) + found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  } while (FindNextFileA(search.get(), &found));
   return names;
 }
 
@@ -71,20 +75,20 @@ class Win95MonitorTest : public ::testing::Test {
     static int counter = 0;
     root_ = "Software\\NicSuiteTests\\portmon95-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter);
-    ASSERT_EQ(RegCreateKeyA(HKEY_LOCAL_MACHINE, root_.c_str(), &key_), ERROR_SUCCESS);
+    key_ = RegistryKey::Create(HKEY_LOCAL_MACHINE, root_.c_str(), KEY_ALL_ACCESS);
+    ASSERT_TRUE(key_);
   }
   void TearDown() override {
     for (HANDLE port : open_) table_.pfnClosePort(port);
-    if (module_ != nullptr) FreeLibrary(module_);
-    RegCloseKey(key_);
+    module_.reset();
+    key_.reset();
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, root_.c_str());
   }
 
   void StartMonitor(AnsiMonitorTable& table) {
-    module_ = LoadLibraryW(L"portmon95.dll");
-    ASSERT_NE(module_, nullptr);
-    auto initialize = reinterpret_cast<InitializeFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module_, "InitializeMonitorEx")));
+    module_ = Library(LoadLibraryW(L"portmon95.dll"));
+    ASSERT_TRUE(module_);
+    auto initialize = module_.Find<InitializeFunction>("InitializeMonitorEx");
     ASSERT_NE(initialize, nullptr);
     ASSERT_TRUE(initialize(root_.data(), &table));
   }
@@ -93,13 +97,8 @@ class Win95MonitorTest : public ::testing::Test {
   // A port stored as the 95 build stores an address port: its own name as
   // a string value, and its subkey.
   void StorePort(const std::string& name) {
-    ASSERT_EQ(RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
-                             reinterpret_cast<const BYTE*>(name.c_str()),
-                             static_cast<DWORD>(name.size() + 1)),
-              ERROR_SUCCESS);
-    HKEY subkey = nullptr;
-    ASSERT_EQ(RegCreateKeyA(key_, name.c_str(), &subkey), ERROR_SUCCESS);
-    RegCloseKey(subkey);
+    ASSERT_TRUE(key_.WriteString(name.c_str(), name));
+    ASSERT_TRUE(RegistryKey::Create(key_.get(), name.c_str(), KEY_ALL_ACCESS));
   }
 
   HANDLE Open(const std::string& name) {
@@ -133,8 +132,8 @@ class Win95MonitorTest : public ::testing::Test {
   }
 
   std::string root_;
-  HKEY key_ = nullptr;
-  HMODULE module_ = nullptr;
+  RegistryKey key_;
+  Library module_;
   AnsiMonitorTable table_{};
   std::vector<HANDLE> open_;
 };

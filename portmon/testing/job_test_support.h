@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "common/testing/fake_clock.h"
+#include "platform/socket_library.h"
 #include "portmon/core/job_transmission.h"
 #include "portmon/core/net_port.h"
 
@@ -32,7 +34,9 @@ class JobTest : public ::testing::Test {
   void TearDown() override;
 
   std::unique_ptr<NetPort> Port(const char* ip);
-  JobContext Context() { return {monitorLock, *variant}; }
+  JobContext Context() {
+    return {monitorLock, *variant, spoolerCalls, timings, collation, clock};
+  }
   std::vector<std::string> Calls();
   long CallCount(const std::string& call);
 
@@ -42,8 +46,16 @@ class JobTest : public ::testing::Test {
             const std::vector<std::size_t>& chunks);
 
  protected:
+  platform::SocketLibrary sockets_;
   std::mutex monitorLock;
   SpoolerRecord spooler;
+  SpoolerCalls spoolerCalls{};
+  JobTimings timings;
+  CollationCalls collation = NoCollationStores();
+  // Pauses between collated sending rounds pass at once; the network's
+  // own waits stay real.
+  testkit::FakeClock fakeClock;
+  platform::Clock clock = fakeClock.clock();
   const MonitorVariant* variant = &kNt4Variant;
 };
 

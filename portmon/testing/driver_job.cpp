@@ -1,11 +1,11 @@
-#include "portmon/core/tests/driver_job.h"
+#include "portmon/testing/driver_job.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "platform/tick.h"
-#include "portmon/core/tests/job_test_support.h"
+#include "portmon/testing/job_test_support.h"
 
 namespace portmon::test {
 namespace {

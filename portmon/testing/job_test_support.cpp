@@ -1,4 +1,4 @@
-#include "portmon/core/tests/job_test_support.h"
+#include "portmon/testing/job_test_support.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
 #include "platform/tick.h"
 #include "platform/udp_socket.h"
 #include "portmon/core/monitor_variant.h"
@@ -98,18 +98,15 @@ std::vector<std::string> ConnectionFiles(const std::string& ip) { return PrintFi
 
 void JobTest::SetUp() {
   ASSERT_FALSE(StateFolder().empty()) << "run under the job_network fixture";
-  ASSERT_TRUE(platform::StartSockets());
-  SetSpoolerCalls(RecordingCalls(spooler));
+  ASSERT_TRUE(sockets_.started());
+  spoolerCalls = RecordingCalls(spooler);
 }
 
-void JobTest::TearDown() {
-  SetJobTimings({});
-  platform::StopSockets();
-}
+void JobTest::TearDown() {}
 
 std::unique_ptr<NetPort> JobTest::Port(const char* ip) {
-  nic::Ipv4 address{};
-  EXPECT_TRUE(nic::ParseDottedIp(ip, address));
+  Ipv4 address{};
+  EXPECT_TRUE(ParseDottedIp(ip, address));
   std::uint32_t value = 0;
   std::memcpy(&value, address.data(), 4);
   std::string name(ip);
