@@ -45,6 +45,9 @@ class JobOutput {
   void Finish();
 
  private:
+  const SpoolerCalls& spooler() const { return context_.spooler; }
+  void ReadItem(std::size_t member, const char* item, std::span<std::uint8_t> into);
+  bool Wait(std::uint32_t ms);
   std::optional<std::size_t> Choose(const JobHeader& header);
   bool OpenMember(const std::string& name);
   bool StartDocument(const PoolMember& member);

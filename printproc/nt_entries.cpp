@@ -1,8 +1,10 @@
 #include "printproc/nt_entries.h"
 
 #include <memory>
-#include <new>
 #include <string>
+
+#include "common/win/entry_guard.h"
+#include "common/win/text_conversion.h"
 
 #include "printproc/datatypes.h"
 #include "printproc/print_document.h"
@@ -12,15 +14,7 @@
 namespace printproc {
 namespace {
 
-std::string AnsiFromWide(const wchar_t* text) {
-  if (text == nullptr) return {};
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return {};
-  std::string ansi(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr);
-  ansi.pop_back();
-  return ansi;
-}
+std::string Ansi(const wchar_t* text) { return text != nullptr ? AnsiFromWide(text) : std::string(); }
 
 // The context and the document data it was opened with, which this face
 // keeps until print document asks for them. The output file of the open
@@ -37,24 +31,26 @@ struct NtProcessor {
 // in the open data.
 NtProcessor* Open(LPWSTR printerName, const PRINTPROCESSOROPENDATA& data) {
   LoadProcessorSettings();
-  const std::string queue = AnsiFromWide(data.pPrinterName != nullptr ? data.pPrinterName : printerName);
-  HANDLE context = OpenProcessorContext(queue.c_str());
+  const std::string queue = Ansi(data.pPrinterName != nullptr ? data.pPrinterName : printerName);
+  HANDLE context = OpenProcessorContext(queue.c_str(), WinspoolCalls());
   if (context == nullptr) return nullptr;
-  return new NtProcessor{context, AnsiFromWide(data.pDatatype), AnsiFromWide(data.pDocumentName),
+  return new NtProcessor{context, Ansi(data.pDatatype), Ansi(data.pDocumentName),
                          data.JobId};
 }
 
 bool Print(NtProcessor& processor, LPWSTR documentName) {
   PrintDocumentData data{processor.datatype.data(), processor.document.data(), processor.jobId,
                          nullptr, nullptr};
-  return PrintDocumentFrom(processor.context, data, {AnsiFromWide(documentName), false});
+  return PrintDocumentFrom(processor.context, data, {Ansi(documentName), false});
 }
 
 }  // namespace
 
 BOOL EnumNtDatatypes(LPWSTR name, LPWSTR processor, DWORD level, LPBYTE buffer, DWORD size,
                      LPDWORD needed, LPDWORD returned) {
-  return EnumDatatypesW(name, processor, level, buffer, size, needed, returned);
+  return GuardedEntry<BOOL>(FALSE, [&] {
+    return EnumDatatypesW(name, processor, level, buffer, size, needed, returned);
+  });
 }
 
 HANDLE OpenNtProcessor(LPWSTR printerName, PPRINTPROCESSOROPENDATA data) {
@@ -62,12 +58,7 @@ HANDLE OpenNtProcessor(LPWSTR printerName, PPRINTPROCESSOROPENDATA data) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  try {
-    return Open(printerName, *data);
-  } catch (const std::bad_alloc&) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-  }
+  return GuardedEntry<HANDLE>(nullptr, [&]() -> HANDLE { return Open(printerName, *data); });
 }
 
 BOOL PrintNtDocument(HANDLE processor, LPWSTR documentName) {
@@ -75,22 +66,21 @@ BOOL PrintNtDocument(HANDLE processor, LPWSTR documentName) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  try {
+  return GuardedEntry<BOOL>(FALSE, [&] {
     return Print(*static_cast<NtProcessor*>(processor), documentName) ? TRUE : FALSE;
-  } catch (const std::bad_alloc&) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return FALSE;
-  }
+  });
 }
 
 BOOL CloseNtProcessor(HANDLE processor) {
-  const std::unique_ptr<NtProcessor> owned(static_cast<NtProcessor*>(processor));
-  return owned != nullptr && CloseProcessorContext(owned->context) ? TRUE : FALSE;
+  return GuardedEntry<BOOL>(FALSE, [&] {
+    const std::unique_ptr<NtProcessor> owned(static_cast<NtProcessor*>(processor));
+    return owned != nullptr && CloseProcessorContext(owned->context) ? TRUE : FALSE;
+  });
 }
 
 BOOL ControlNtProcessor(HANDLE processor, DWORD command) {
   HANDLE context = processor != nullptr ? static_cast<NtProcessor*>(processor)->context : nullptr;
-  return ControlProcessor(context, command) ? TRUE : FALSE;
+  return GuardedEntry<BOOL>(FALSE, [&] { return ControlProcessor(context, command) ? TRUE : FALSE; });
 }
 
 }  // namespace printproc

@@ -1,5 +1,7 @@
 #include "printproc/page_texts.h"
 
+#include "common/win/text_conversion.h"
+
 namespace printproc {
 namespace {
 
@@ -15,15 +17,6 @@ std::wstring Formatted(Format format) {
 }
 
 }  // namespace
-
-std::wstring WideFromAnsi(std::string_view text) {
-  const int length = static_cast<int>(text.size());
-  const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
-  if (size <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide.data(), size);
-  return wide;
-}
 
 std::wstring SubmissionText(const JobFacts& facts) {
   SYSTEMTIME local{};

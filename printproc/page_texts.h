@@ -18,8 +18,6 @@ struct PageTexts {
   std::wstring submitted;  // local long date, a blank, the time
 };
 
-std::wstring WideFromAnsi(std::string_view text);
-
 // The submission time in local time; empty when the job did not tell it.
 std::wstring SubmissionText(const JobFacts& facts);
 

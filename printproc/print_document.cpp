@@ -1,8 +1,8 @@
 #include "printproc/print_document.h"
 
-#include <vector>
-
+#include "common/seam.h"
 #include "printproc/bench_window.h"
+#include "printproc/core/job_run.h"
 #include "printproc/core/retry.h"
 #include "printproc/datatypes.h"
 #include "printproc/job_output.h"
@@ -11,7 +11,6 @@
 namespace printproc {
 namespace {
 
-constexpr DWORD kPieceSize = 4096;
 constexpr DWORD kReadSpooledJob = 3;  // DOC_INFO_2 mode: read the queue's job
 
 class DocumentRun {
@@ -19,6 +18,7 @@ class DocumentRun {
   DocumentRun(ProcessorContext& context, const PrintDocumentData& data, const JobSource& source,
               const ProcessorSettings& settings, const Separator& separator)
       : context_(context),
+        spooler_(context.spooler),
         data_(data),
         source_(source),
         job_{data.documentName, data.outputFile, data.datatype, {}, separator},
@@ -29,20 +29,28 @@ class DocumentRun {
     if (!OpenSource()) return false;
     ReadFacts();
     if (source_.readThroughQueue && !StartReading()) return false;
-    bool done = Copy() && Conclude();
+    const bool done = RunJob({this, Through<&DocumentRun::WaitWhilePaused>,
+                              Through<&DocumentRun::Read>, Through<&DocumentRun::Start>,
+                              Through<&DocumentRun::Write>, Through<&DocumentRun::Cancelled>});
     const DWORD error = GetLastError();
     output_.Finish();
-    if (source_.readThroughQueue) Spooler().endDoc(reader_.get());
+    if (source_.readThroughQueue) spooler_.endDoc(spooler_.context, reader_.get());
     SetLastError(error);
     return done;
   }
 
  private:
-  bool Wait(std::uint32_t ms) { return Spooler().wait(context_.cancelEvent.get(), ms); }
+  bool Wait(std::uint32_t ms) {
+    return spooler_.wait(spooler_.context, context_.cancelEvent.get(), ms);
+  }
+
+  SpoolerPrinter Opened(const std::string& printer) {
+    return SpoolerPrinter(spooler_, spooler_.openPrinter(spooler_.context, printer.c_str()));
+  }
 
   bool OpenSource() {
     return TryRepeatedly(kQueueOpenRetries, [this](std::uint32_t ms) { return Wait(ms); }, [this] {
-      reader_ = SpoolerPrinter(Spooler().openPrinter(source_.printer.c_str()));
+      reader_ = Opened(source_.printer);
       return static_cast<bool>(reader_);
     });
   }
@@ -50,64 +58,42 @@ class DocumentRun {
   // A job handle of its own does not answer for the job; the queue does.
   void ReadFacts() {
     if (source_.readThroughQueue) {
-      Spooler().getJob(reader_.get(), data_.jobId, job_.facts);
+      spooler_.getJob(spooler_.context, reader_.get(), data_.jobId, job_.facts);
       return;
     }
-    const SpoolerPrinter queue(Spooler().openPrinter(context_.queueName.c_str()));
-    if (queue) Spooler().getJob(queue.get(), data_.jobId, job_.facts);
+    const SpoolerPrinter queue = Opened(context_.queueName);
+    if (queue) spooler_.getJob(spooler_.context, queue.get(), data_.jobId, job_.facts);
   }
 
   bool StartReading() {
     DOC_INFO_2A document{data_.documentName, data_.outputFile, data_.datatype, kReadSpooledJob,
                          data_.jobId};
-    return Spooler().startDoc(reader_.get(), document) != 0;
+    return spooler_.startDoc(spooler_.context, reader_.get(), document) != 0;
   }
 
-  // Until the data ends, the job is cancelled, or a step fails.
-  bool Copy() {
-    std::vector<std::uint8_t> piece(kPieceSize);
-    while (WaitWhilePaused(context_)) {
-      DWORD read = 0;
-      if (!Spooler().read(reader_.get(), piece.data(), kPieceSize, read)) return false;
-      if (read == 0) return true;
-      if (!Take(Bytes(piece.data(), read < kPieceSize ? read : kPieceSize))) return false;
+  bool WaitWhilePaused() { return printproc::WaitWhilePaused(context_); }
+
+  bool Read(std::span<std::uint8_t> into, std::size_t& read) {
+    DWORD got = 0;
+    if (!spooler_.read(spooler_.context, reader_.get(), into.data(),
+                       static_cast<DWORD>(into.size()), got)) {
+      return false;
     }
+    read = got;
     return true;
   }
 
-  // Held until the header is complete (or has broken its form), which
-  // decides the printer; from then on straight through.
-  bool Take(Bytes piece) {
-    if (output_.started()) return output_.Write(piece);
-    held_.insert(held_.end(), piece.begin(), piece.end());
-    const HeaderSearch search = SearchJobHeader(held_, resumeAt_);
-    resumeAt_ = search.resumeAt;
-    if (search.state == HeaderState::Searching) return true;
-    return StartWithHeld(search.state == HeaderState::Found ? search.header : JobHeader{});
-  }
-
-  bool StartWithHeld(const JobHeader& header) {
-    if (!output_.Start(header)) return false;
-    const bool written = output_.Write(held_);
-    held_ = {};
-    return written;
-  }
-
-  // A job that never showed a header goes out now, whole, unless it was
-  // cancelled.
-  bool Conclude() {
-    if (output_.started() || (context_.state & kStateCancelled) != 0) return true;
-    return StartWithHeld(JobHeader{});
-  }
+  bool Start(const JobHeader& header) { return output_.Start(header); }
+  bool Write(Bytes data) { return output_.Write(data); }
+  bool Cancelled() { return (context_.state & kStateCancelled) != 0; }
 
   ProcessorContext& context_;
+  const SpoolerCalls& spooler_;
   const PrintDocumentData& data_;
   const JobSource& source_;
   JobDescription job_;
   JobOutput output_;
   SpoolerPrinter reader_;
-  std::vector<std::uint8_t> held_;
-  std::size_t resumeAt_ = 0;
 };
 
 struct Outcome {

@@ -23,12 +23,13 @@ void Cancel(ProcessorContext& context) {
 
 }  // namespace
 
-ProcessorContext* OpenProcessorContext(const char* queueName) {
+ProcessorContext* OpenProcessorContext(const char* queueName, const SpoolerCalls& spooler) {
   if (queueName == nullptr) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
   auto context = std::make_unique<ProcessorContext>();
+  context->spooler = spooler;
   context->pool = ReadPool(queueName, context->link);
   context->queueManager = ManagerHandle(context->link, context->link.Open(queueName));
   if (context->pool.empty()) {

@@ -13,6 +13,7 @@
 
 #include "common/win/kernel_handle.h"
 #include "printproc/pool.h"
+#include "printproc/spooler_seam.h"
 #include "printproc/status_manager.h"
 
 namespace printproc {
@@ -29,6 +30,7 @@ inline constexpr DWORD kControlCancel = 3;
 // manager handles before the library reference they came from.
 struct ProcessorContext {
   std::uint32_t signature = kContextSignature;
+  SpoolerCalls spooler;
   StatusManager link;
   ManagerHandle queueManager;
   std::vector<PoolMember> pool;
@@ -38,8 +40,9 @@ struct ProcessorContext {
   std::atomic<std::uint32_t> state{0};
 };
 
-// Null (with the error set) when the queue has no pool.
-ProcessorContext* OpenProcessorContext(const char* queueName);
+// Null (with the error set) when the queue has no pool. Every job of the
+// context goes through `spooler`.
+ProcessorContext* OpenProcessorContext(const char* queueName, const SpoolerCalls& spooler);
 
 // The context behind a handle, or null when the handle is not one.
 ProcessorContext* ContextOf(HANDLE handle);

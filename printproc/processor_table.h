@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "printproc/print_document.h"
+#include "printproc/spooler_seam.h"
 
 namespace printproc {
 
@@ -23,7 +24,8 @@ struct PrintProcessorTable {
   ControlEntry control;
 };
 
-// Fills the table and reads the settings every job shares.
-BOOL InitializeProcessor(PrintProcessorTable* table);
+// Fills the table and reads the settings every job shares; the contexts the
+// table opens go through `spooler`.
+BOOL InitializeProcessor(PrintProcessorTable* table, const SpoolerCalls& spooler = WinspoolCalls());
 
 }  // namespace printproc

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/win/text_conversion.h"
 #include "printproc/registry_values.h"
 #include "printproc/resources.h"
 
@@ -38,10 +39,7 @@ std::string LoadAnsiString(UINT id, const std::string& fallback) {
   const wchar_t* text = nullptr;
   const int length = LoadStringW(ResourceModule(), id, reinterpret_cast<wchar_t*>(&text), 0);
   if (length <= 0) return fallback;
-  const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, length, ansi.data(), size, nullptr, nullptr);
-  return ansi;
+  return AnsiFromWide(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
 
 }  // namespace

@@ -2,17 +2,20 @@
 
 #include <vector>
 
+#include "common/win/gdi.h"
+#include "common/win/printer_handle.h"
+
 namespace printproc {
 namespace {
 
-HANDLE OpenByName(const char* name) {
-  HANDLE printer = nullptr;
-  return OpenPrinterA(const_cast<char*>(name), &printer, nullptr) ? printer : nullptr;
+HANDLE OpenByName(void*, const char* name) {
+  PrinterHandle printer;
+  return OpenPrinterA(const_cast<char*>(name), printer.out(), nullptr) ? printer.release() : nullptr;
 }
 
-void CloseHandleOf(HANDLE printer) { ClosePrinter(printer); }
+void Close(void*, HANDLE printer) { PrinterKind::Release(printer); }
 
-bool GetJobFacts(HANDLE printer, DWORD jobId, JobFacts& facts) {
+bool GetJobFacts(void*, HANDLE printer, DWORD jobId, JobFacts& facts) {
   DWORD needed = 0;
   GetJobA(printer, jobId, 2, nullptr, 0, &needed);
   if (needed < sizeof(JOB_INFO_2A)) return false;
@@ -24,63 +27,52 @@ bool GetJobFacts(HANDLE printer, DWORD jobId, JobFacts& facts) {
   return true;
 }
 
-DWORD StartDocument(HANDLE printer, const DOC_INFO_2A& document) {
+DWORD StartDocument(void*, HANDLE printer, const DOC_INFO_2A& document) {
   return StartDocPrinterA(printer, 2, reinterpret_cast<BYTE*>(const_cast<DOC_INFO_2A*>(&document)));
 }
 
-bool ReadData(HANDLE printer, void* buffer, DWORD size, DWORD& read) {
+bool ReadData(void*, HANDLE printer, void* buffer, DWORD size, DWORD& read) {
   return ReadPrinter(printer, buffer, size, &read) != FALSE;
 }
 
-bool WriteData(HANDLE printer, const void* data, DWORD size, DWORD& written) {
+bool WriteData(void*, HANDLE printer, const void* data, DWORD size, DWORD& written) {
   return WritePrinter(printer, const_cast<void*>(data), size, &written) != FALSE;
 }
 
-bool EndDocument(HANDLE printer) { return EndDocPrinter(printer) != FALSE; }
+bool EndDocument(void*, HANDLE printer) { return EndDocPrinter(printer) != FALSE; }
 
-HDC StartSeparatorPage(const char* printer, const char* document) {
-  HDC dc = CreateDCA(nullptr, printer, nullptr, nullptr);
-  if (dc == nullptr) return nullptr;
+HDC StartSeparatorPage(void*, const char* printer, const char* document) {
+  DeviceContext dc(CreateDCA(nullptr, printer, nullptr, nullptr));
+  if (!dc) return nullptr;
   DOCINFOA info{sizeof info, document, nullptr, nullptr, 0};
-  if (StartDocA(dc, &info) <= 0) {
-    DeleteDC(dc);
+  if (StartDocA(dc.get(), &info) <= 0) return nullptr;
+  if (::StartPage(dc.get()) <= 0) {
+    AbortDoc(dc.get());
     return nullptr;
   }
-  if (::StartPage(dc) <= 0) {
-    AbortDoc(dc);
-    DeleteDC(dc);
-    return nullptr;
-  }
-  return dc;
+  return dc.release();
 }
 
-void EndSeparatorPage(HDC dc, bool drawn) {
-  if (drawn && ::EndPage(dc) > 0) {
-    ::EndDoc(dc);
+void EndSeparatorPage(void*, HDC page, bool drawn) {
+  const DeviceContext dc(page);
+  if (drawn && ::EndPage(dc.get()) > 0) {
+    ::EndDoc(dc.get());
   } else {
-    AbortDoc(dc);
+    AbortDoc(dc.get());
   }
-  DeleteDC(dc);
 }
 
-bool WaitUnlessCancelled(HANDLE cancel, DWORD ms) {
+bool WaitUnlessCancelled(void*, HANDLE cancel, DWORD ms) {
   // INFINITE from the registry would be a wait without end.
   return WaitForSingleObject(cancel, ms == INFINITE ? INFINITE - 1 : ms) != WAIT_OBJECT_0;
 }
 
-SpoolerSeam& Current() {
-  static SpoolerSeam seam = WinspoolSeam();
-  return seam;
-}
-
 }  // namespace
 
-SpoolerSeam WinspoolSeam() {
-  return {OpenByName,   CloseHandleOf, GetJobFacts,       StartDocument,        ReadData,
-          WriteData,    EndDocument,   StartSeparatorPage, EndSeparatorPage, WaitUnlessCancelled};
+SpoolerCalls WinspoolCalls() {
+  return {nullptr,        OpenByName,         Close,           GetJobFacts,
+          StartDocument,  ReadData,           WriteData,       EndDocument,
+          StartSeparatorPage, EndSeparatorPage, WaitUnlessCancelled};
 }
-
-void SetSpoolerSeam(const SpoolerSeam& seam) { Current() = seam; }
-const SpoolerSeam& Spooler() { return Current(); }
 
 }  // namespace printproc

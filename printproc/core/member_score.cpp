@@ -15,13 +15,13 @@ constexpr std::uint16_t kDuplexUnit = 1;
 constexpr std::int64_t kBusySpooler = -1000;
 constexpr std::int64_t kPerPrinterJob = -5;
 
-std::vector<std::uint8_t> ReadItem(const ItemReader& read, const StatusItem& item) {
+std::vector<std::uint8_t> ReadItem(const MemberItemCalls& read, const StatusItem& item) {
   std::vector<std::uint8_t> block(item.size, 0);
-  read(item.name, block);
+  read.read(read.context, item.name, block);
   return block;
 }
 
-std::uint32_t FirstWord(const ItemReader& read, const StatusItem& item) {
+std::uint32_t FirstWord(const MemberItemCalls& read, const StatusItem& item) {
   return ReadU32(ReadItem(read, item), 0).value_or(0);
 }
 
@@ -45,24 +45,24 @@ std::int64_t StatusSum(const std::vector<ScoreEntry>& table, Bytes status) {
   return sum;
 }
 
-std::int64_t MemoryScore(const ScorePair& scores, std::int32_t wanted, const ItemReader& read) {
+std::int64_t MemoryScore(const ScorePair& scores, std::int32_t wanted, const MemberItemCalls& read) {
   if (wanted < 0) return scores.available;
   const std::uint32_t installed = FirstWord(read, kMemoryItem);
   return installed < static_cast<std::uint32_t>(wanted) ? scores.missing : scores.available;
 }
 
-std::int64_t PaperScore(const ScorePair& scores, std::int32_t paper, const ItemReader& read) {
+std::int64_t PaperScore(const ScorePair& scores, std::int32_t paper, const MemberItemCalls& read) {
   if (paper < 0) return 0;
   return PaperAvailable(ReadItem(read, kBinConfigItem), paper) ? scores.available : scores.missing;
 }
 
-std::int64_t DuplexScore(const ScorePair& scores, std::int32_t duplex, const ItemReader& read) {
+std::int64_t DuplexScore(const ScorePair& scores, std::int32_t duplex, const MemberItemCalls& read) {
   if (duplex < 0) return 0;
   if (duplex == 0) return scores.available;
   return DuplexUnitFitted(ReadItem(read, kOptConfigItem)) ? scores.available : scores.missing;
 }
 
-std::int64_t QueueScore(const ItemReader& read) {
+std::int64_t QueueScore(const MemberItemCalls& read) {
   const std::int64_t waiting = FirstWord(read, kSpoolerQueueItem) != 0 ? kBusySpooler : 0;
   return waiting + kPerPrinterJob * FirstWord(read, kPrinterQueueItem);
 }
@@ -86,7 +86,7 @@ bool DuplexUnitFitted(Bytes options) {
                   [](Bytes option) { return *ReadU16(option, 2) == kDuplexUnit; });
 }
 
-std::int32_t ScoreMember(const ScoreTables& tables, const JobHeader& job, const ItemReader& read) {
+std::int32_t ScoreMember(const ScoreTables& tables, const JobHeader& job, const MemberItemCalls& read) {
   if ((FirstWord(read, kExtStatusItem) & kExtStatusUnusable) != 0) return kUnusableScore;
   const std::int64_t sum = StatusSum(tables.currentStatus, ReadItem(read, kCurrentStatusItem)) +
                            MemoryScore(tables.memory, job.memory, read) +

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "common/seam.h"
+
 namespace printproc {
 namespace {
 
@@ -9,14 +11,21 @@ bool HeaderGaveEverything(const JobHeader& job) {
   return job.memory != -1 && job.duplex != -1 && job.paperSize != -1;
 }
 
+// One member's items, read through the choice's calls.
+struct Member {
+  const ChoiceCalls& calls;
+  std::size_t index;
+  void Read(const char* item, std::span<std::uint8_t> into) const {
+    calls.readItem(calls.context, index, item, into);
+  }
+};
+
 std::vector<std::int32_t> ScoreRound(const JobHeader& job, std::size_t members,
-                                     const DispatchSettings& settings, const ChoiceSeams& seams) {
+                                     const DispatchSettings& settings, const ChoiceCalls& calls) {
   std::vector<std::int32_t> scores;
-  for (std::size_t member = 0; member < members; ++member) {
-    scores.push_back(ScoreMember(settings.tables, job,
-                                 [&](const char* item, std::span<std::uint8_t> into) {
-                                   seams.readItem(member, item, into);
-                                 }));
+  for (std::size_t index = 0; index < members; ++index) {
+    Member member{calls, index};
+    scores.push_back(ScoreMember(settings.tables, job, {&member, Through<&Member::Read>}));
   }
   return scores;
 }
@@ -27,14 +36,14 @@ std::vector<std::int32_t> ScoreRound(const JobHeader& job, std::size_t members,
 std::optional<std::size_t> ChooseByScore(const JobHeader& job,
                                          std::span<const std::uint32_t> priorities,
                                          const DispatchSettings& settings,
-                                         const ChoiceSeams& seams) {
+                                         const ChoiceCalls& calls) {
   const std::uint32_t rounds = HeaderGaveEverything(job) ? settings.rounds : 0;
   std::size_t best = 0;
   for (std::uint32_t round = 0; round < rounds; ++round) {
-    const std::vector<std::int32_t> scores = ScoreRound(job, priorities.size(), settings, seams);
+    const std::vector<std::int32_t> scores = ScoreRound(job, priorities.size(), settings, calls);
     best = BestMember(scores, priorities);
     if (scores[best] > 0 || round + 1 == rounds) break;
-    if (!seams.wait(settings.waitMs)) return std::nullopt;
+    if (!calls.wait(calls.context, settings.waitMs)) return std::nullopt;
   }
   return best;
 }
@@ -56,10 +65,10 @@ std::size_t BestMember(std::span<const std::int32_t> scores,
 std::optional<std::size_t> ChooseMember(const JobHeader& job,
                                         std::span<const std::uint32_t> priorities,
                                         const DispatchSettings& settings,
-                                        const ChoiceSeams& seams) {
+                                        const ChoiceCalls& calls) {
   if (priorities.empty()) return std::nullopt;
   const auto mode = static_cast<std::uint32_t>(job.dispatchMode);
-  if ((mode & kDispatchByScore) != 0) return ChooseByScore(job, priorities, settings, seams);
+  if ((mode & kDispatchByScore) != 0) return ChooseByScore(job, priorities, settings, calls);
   if ((mode & kDispatchNowhere) != 0) return std::nullopt;
   return 0;
 }

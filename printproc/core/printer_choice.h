@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 
@@ -25,11 +24,13 @@ struct DispatchSettings {
   std::uint32_t rounds = 300;
 };
 
-struct ChoiceSeams {
-  // One item of one member, as ItemReader.
-  std::function<void(std::size_t member, const char* item, std::span<std::uint8_t> into)> readItem;
+struct ChoiceCalls {
+  void* context;
+  // One item of one member, as MemberItemCalls reads it.
+  void (*readItem)(void* context, std::size_t member, const char* item,
+                   std::span<std::uint8_t> into);
   // Waits between rounds; false when the job was cancelled meanwhile.
-  std::function<bool(std::uint32_t ms)> wait;
+  bool (*wait)(void* context, std::uint32_t ms);
 };
 
 // The highest score wins; a tie goes to the lower priority number, then to
@@ -42,6 +43,6 @@ std::size_t BestMember(std::span<const std::int32_t> scores,
 std::optional<std::size_t> ChooseMember(const JobHeader& job,
                                         std::span<const std::uint32_t> priorities,
                                         const DispatchSettings& settings,
-                                        const ChoiceSeams& seams);
+                                        const ChoiceCalls& calls);
 
 }  // namespace printproc

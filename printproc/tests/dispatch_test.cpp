@@ -107,7 +107,7 @@ TEST_F(DispatchTest, RoundsWaitsAndScoreTablesComeFromTheRegistry) {
   EXPECT_TRUE(spooler->received.contains("Laser B"));
   EXPECT_TRUE(spooler->waits.empty());
 
-  spooler = &SpoolerDouble::Fresh();
+  spooler->Fresh();
   SetItem("Laser B", "CurrentStatus", Words({0}));
   ASSERT_TRUE(PrintJob(kScoredHeader));
   EXPECT_EQ(spooler->waits, (std::vector<DWORD>{25, 25}));
@@ -119,7 +119,7 @@ TEST_F(DispatchTest, DataGoesNowhereInModeTwoAndWhenThePrinterWillNotOpen) {
   EXPECT_TRUE(spooler->received.empty());
   EXPECT_EQ(spooler->FirstLogged("open Laser"), -1);
 
-  spooler = &SpoolerDouble::Fresh();
+  spooler->Fresh();
   spooler->unopenable = {"Laser A"};
   ASSERT_TRUE(PrintJob("no header here"));
   EXPECT_TRUE(spooler->received.empty());

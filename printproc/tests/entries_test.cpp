@@ -2,8 +2,11 @@
 // resume and cancel arriving while a job is being copied.
 #include <atomic>
 #include <cstring>
+#include <stdexcept>
 #include <thread>
 
+#include "common/win/kernel_handle.h"
+#include "common/win/testing/last_error.h"
 #include "printproc/bench_window.h"
 #include "printproc/tests/processor_fixture.h"
 
@@ -72,15 +75,15 @@ TEST_F(EntriesTest, APausedJobWaitsForResumeAndACancelledOneStops) {
   spooler->job = JobHeaderText("PDD=0") + std::string(5 * 4096, 'j');
   const HANDLE processor = Open();
   ASSERT_NE(processor, nullptr);
-  HANDLE paused = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  const KernelHandle paused(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   spooler->onRead = [&](int read) {
     if (read != 2) return;
     table.control(processor, 1);
-    SetEvent(paused);
+    SetEvent(paused.get());
   };
   BOOL printed = FALSE;
   std::thread printing([&] { printed = Print(processor); });
-  ASSERT_EQ(WaitForSingleObject(paused, 10000), WAIT_OBJECT_0);
+  ASSERT_EQ(WaitForSingleObject(paused.get(), 10000), WAIT_OBJECT_0);
   Sleep(200);
   EXPECT_EQ(spooler->reads, 2);
   EXPECT_TRUE(table.control(processor, 2));
@@ -97,7 +100,6 @@ TEST_F(EntriesTest, APausedJobWaitsForResumeAndACancelledOneStops) {
   EXPECT_EQ(spooler->reads, 9);
   EXPECT_EQ(spooler->Logged("end Laser A").size(), 2u);
   EXPECT_TRUE(table.close(processor));
-  CloseHandle(paused);
 }
 
 // The benchmark tool's window, run on the printing thread's side: the
@@ -144,6 +146,27 @@ TEST_F(EntriesTest, TheBenchmarkWindowIsToldWhenThereIsOne) {
   EXPECT_EQ(seen, (std::vector<std::pair<UINT, WPARAM>>{{0x721, 7}, {0x722, 7}}));
   DestroyWindow(window);
   UnregisterClassA("BNCH32PRT", windowClass.hInstance);
+}
+
+}  // namespace
+}  // namespace printproc::test
+
+namespace printproc::test {
+namespace {
+
+HANDLE ThrowingOpen(void*, const char*) { throw std::runtime_error("spooler gone"); }
+
+TEST_F(EntriesTest, AThrowingSpoolerEndsTheEntryWithItsFailure) {
+  SetPool({"Laser A"});
+  SpoolerCalls calls = spooler->calls();
+  calls.openPrinter = ThrowingOpen;
+  ASSERT_TRUE(InitializeProcessor(&table, calls));
+  const HANDLE processor = table.open(spooler->queue.data());
+  ASSERT_NE(processor, nullptr);
+  testkit::PresetLastError();
+  EXPECT_FALSE(Print(processor));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INTERNAL_ERROR));
+  EXPECT_TRUE(table.close(processor));
 }
 
 }  // namespace

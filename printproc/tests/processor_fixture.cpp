@@ -23,7 +23,6 @@ std::string JobHeaderText(const std::string& items) {
 
 void ProcessorTest::SetUp() {
   ASSERT_TRUE(sandbox.ready());
-  spooler = &SpoolerDouble::Fresh();
 }
 
 void ProcessorTest::SetPool(const std::vector<std::string>& members,
@@ -75,7 +74,7 @@ DWORD ProcessorTest::Counter(const std::string& printer, const char* counter) {
   return value;
 }
 
-void ProcessorTest::Initialize() { ASSERT_TRUE(InitializeProcessor(&table)); }
+void ProcessorTest::Initialize() { ASSERT_TRUE(InitializeProcessor(&table, spooler->calls())); }
 
 HANDLE ProcessorTest::Open() {
   if (table.open == nullptr) Initialize();

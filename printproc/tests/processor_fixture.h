@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/win/testing/registry_sandbox.h"
-#include "printproc/core/tests/status_blocks.h"
+#include "printproc/testing/status_blocks.h"
 #include "printproc/processor_table.h"
 #include "printproc/tests/spooler_double.h"
 
@@ -44,7 +44,8 @@ class ProcessorTest : public ::testing::Test {
 
   RegistrySandbox sandbox;
   PrintProcessorTable table{};
-  SpoolerDouble* spooler = nullptr;
+  SpoolerDouble spoolerDouble;
+  SpoolerDouble* spooler = &spoolerDouble;
 };
 
 }  // namespace printproc::test

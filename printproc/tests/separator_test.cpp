@@ -3,7 +3,7 @@
 // picture file, each with the job's texts where its placeholders were.
 #include <fstream>
 
-#include "printproc/core/tests/metafile_builder.h"
+#include "printproc/testing/metafile_builder.h"
 #include "printproc/page_texts.h"
 #include "printproc/tests/processor_fixture.h"
 
@@ -102,7 +102,7 @@ TEST_F(SeparatorTest, PictureFilesOfEachKindShowTheJobsTexts) {
   const std::string plain = WriteFile("plain.wmf", page);
   EXPECT_EQ(PrintWithPage(plain.c_str()).texts, expected);
 
-  spooler = &SpoolerDouble::Fresh();
+  spooler->Fresh();
   const std::string placeable = WriteFile("placeable.wmf", Placeable(page, 0, 0, 2000, 2800));
   const SeparatorPageRecord placed = PrintWithPage(placeable.c_str());
   EXPECT_EQ(placed.texts, expected);
@@ -110,15 +110,15 @@ TEST_F(SeparatorTest, PictureFilesOfEachKindShowTheJobsTexts) {
   EXPECT_EQ(placed.windowExtents[1].x, 2000);  // the box, before the metafile's own
   EXPECT_EQ(placed.windowExtents[1].y, 2800);
 
-  spooler = &SpoolerDouble::Fresh();
+  spooler->Fresh();
   EXPECT_EQ(PrintWithPage(WriteFile("bitmap.wmf", PageWithBitmap(2, 2)).c_str()).texts, expected);
 
-  spooler = &SpoolerDouble::Fresh();
+  spooler->Fresh();
   Block onDisk = page;
   onDisk[0] = 2;  // written by a disk metafile
   EXPECT_EQ(PrintWithPage(WriteFile("disk.wmf", onDisk).c_str()).texts, expected);
 
-  spooler = &SpoolerDouble::Fresh();
+  spooler->Fresh();
   const std::string clipboard = WriteFile("page.clp", Clipboard(page, MM_ANISOTROPIC, 2100, 2970));
   EXPECT_EQ(PrintWithPage(clipboard.c_str()).texts, expected);
 }
@@ -139,7 +139,7 @@ TEST_F(SeparatorTest, APictureFileThatCannotBeReadOrCheckedPrintsNoPage) {
   for (const std::string& separator :
        {folder.path() + "\\missing.wmf", WriteFile("overrun.wmf", overrun),
         WriteFile("empty.clp", Block{0x50, 0xC3, 0, 0}), WriteFile("rows.wmf", PageWithBitmap(5000, 5000))}) {
-    spooler = &SpoolerDouble::Fresh();
+    spooler->Fresh();
     spooler->job = "job data";
     const HANDLE processor = Open();
     EXPECT_TRUE(Print(processor, separator.c_str()));

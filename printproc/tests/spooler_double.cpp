@@ -1,11 +1,9 @@
 #include "printproc/tests/spooler_double.h"
 
-#include <memory>
+#include "common/seam.h"
 
 namespace printproc::test {
 namespace {
-
-std::unique_ptr<SpoolerDouble> active;
 
 // The page's texts and window extents, as the enhanced metafile recorded
 // them.
@@ -26,13 +24,19 @@ int CALLBACK CollectRecord(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, 
 
 }  // namespace
 
-SpoolerDouble& SpoolerDouble::Fresh() {
-  active = std::make_unique<SpoolerDouble>();
-  SetSpoolerSeam({Open, Close, GetJob, StartDoc, Read, Write, EndDoc, StartPage, EndPage, Wait});
-  return *active;
+SpoolerCalls SpoolerDouble::calls() {
+  return {this,
+          Through<&SpoolerDouble::Open>,
+          Through<&SpoolerDouble::Close>,
+          Through<&SpoolerDouble::GetJob>,
+          Through<&SpoolerDouble::StartDoc>,
+          Through<&SpoolerDouble::Read>,
+          Through<&SpoolerDouble::Write>,
+          Through<&SpoolerDouble::EndDoc>,
+          Through<&SpoolerDouble::StartPage>,
+          Through<&SpoolerDouble::EndPage>,
+          Through<&SpoolerDouble::Wait>};
 }
-
-SpoolerDouble& SpoolerDouble::Active() { return *active; }
 
 std::vector<std::string> SpoolerDouble::Logged(const std::string& prefix) const {
   std::vector<std::string> found;
@@ -50,7 +54,7 @@ int SpoolerDouble::FirstLogged(const std::string& prefix) const {
 }
 
 HANDLE SpoolerDouble::Open(const char* name) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   self.log.push_back("open " + std::string(name));
   if (self.unopenable.contains(name)) {
     SetLastError(ERROR_INVALID_PRINTER_NAME);
@@ -60,20 +64,20 @@ HANDLE SpoolerDouble::Open(const char* name) {
 }
 
 void SpoolerDouble::Close(HANDLE printer) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   self.log.push_back("close " + static_cast<Handle*>(printer)->printer);
   self.handles_.remove_if([&](const Handle& handle) { return &handle == printer; });
 }
 
 bool SpoolerDouble::GetJob(HANDLE printer, DWORD jobId, JobFacts& facts) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   self.log.push_back("job " + static_cast<Handle*>(printer)->printer + " " + std::to_string(jobId));
   facts = self.facts;
   return true;
 }
 
 DWORD SpoolerDouble::StartDoc(HANDLE printer, const DOC_INFO_2A& document) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   const std::string& name = static_cast<Handle*>(printer)->printer;
   self.log.push_back("start " + name + " mode " + std::to_string(document.dwMode));
   self.documents.push_back(document);
@@ -91,7 +95,7 @@ DWORD SpoolerDouble::StartDoc(HANDLE printer, const DOC_INFO_2A& document) {
 }
 
 bool SpoolerDouble::Read(HANDLE printer, void* buffer, DWORD size, DWORD& read) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   Handle& handle = *static_cast<Handle*>(printer);
   const std::size_t left = self.job.size() - handle.readAt;
   read = static_cast<DWORD>(std::min<std::size_t>({left, size, self.piece}));
@@ -104,7 +108,7 @@ bool SpoolerDouble::Read(HANDLE printer, void* buffer, DWORD size, DWORD& read) 
 }
 
 bool SpoolerDouble::Write(HANDLE printer, const void* data, DWORD size, DWORD& written) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   const std::string& name = static_cast<Handle*>(printer)->printer;
   written = std::min(size, self.writeLimit);
   self.received[name].append(static_cast<const char*>(data), written);
@@ -113,12 +117,12 @@ bool SpoolerDouble::Write(HANDLE printer, const void* data, DWORD size, DWORD& w
 }
 
 bool SpoolerDouble::EndDoc(HANDLE printer) {
-  Active().log.push_back("end " + static_cast<Handle*>(printer)->printer);
+  log.push_back("end " + static_cast<Handle*>(printer)->printer);
   return true;
 }
 
 HDC SpoolerDouble::StartPage(const char* printer, const char* document) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   self.log.push_back("page " + std::string(printer));
   const HDC dc = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
   SeparatorPageRecord page;
@@ -129,7 +133,7 @@ HDC SpoolerDouble::StartPage(const char* printer, const char* document) {
 }
 
 void SpoolerDouble::EndPage(HDC dc, bool drawn) {
-  SpoolerDouble& self = Active();
+  SpoolerDouble& self = *this;
   SeparatorPageRecord page = self.openPages_.at(dc);
   self.openPages_.erase(dc);
   page.drawn = drawn;
@@ -140,7 +144,7 @@ void SpoolerDouble::EndPage(HDC dc, bool drawn) {
 }
 
 bool SpoolerDouble::Wait(HANDLE cancel, DWORD ms) {
-  Active().waits.push_back(ms);
+  waits.push_back(ms);
   return WaitForSingleObject(cancel, 0) != WAIT_OBJECT_0;
 }
 

@@ -27,8 +27,10 @@ struct SeparatorPageRecord {
 
 class SpoolerDouble {
  public:
-  // Installs the double behind the seam with nothing logged.
-  static SpoolerDouble& Fresh();
+  // The seam as the processor's table is given it.
+  SpoolerCalls calls();
+  // Everything back as at the start, logs emptied; the seam stays valid.
+  void Fresh() { *this = SpoolerDouble(); }
 
   // The job the queue serves, at most `piece` bytes a read.
   std::string queue = "Dispatch";
@@ -60,17 +62,16 @@ class SpoolerDouble {
     std::string printer;
     std::size_t readAt = 0;
   };
-  static SpoolerDouble& Active();
-  static HANDLE Open(const char* name);
-  static void Close(HANDLE printer);
-  static bool GetJob(HANDLE printer, DWORD jobId, JobFacts& facts);
-  static DWORD StartDoc(HANDLE printer, const DOC_INFO_2A& document);
-  static bool Read(HANDLE printer, void* buffer, DWORD size, DWORD& read);
-  static bool Write(HANDLE printer, const void* data, DWORD size, DWORD& written);
-  static bool EndDoc(HANDLE printer);
-  static HDC StartPage(const char* printer, const char* document);
-  static void EndPage(HDC dc, bool drawn);
-  static bool Wait(HANDLE cancel, DWORD ms);
+  HANDLE Open(const char* name);
+  void Close(HANDLE printer);
+  bool GetJob(HANDLE printer, DWORD jobId, JobFacts& facts);
+  DWORD StartDoc(HANDLE printer, const DOC_INFO_2A& document);
+  bool Read(HANDLE printer, void* buffer, DWORD size, DWORD& read);
+  bool Write(HANDLE printer, const void* data, DWORD size, DWORD& written);
+  bool EndDoc(HANDLE printer);
+  HDC StartPage(const char* printer, const char* document);
+  void EndPage(HDC dc, bool drawn);
+  bool Wait(HANDLE cancel, DWORD ms);
 
   std::list<Handle> handles_;
   std::map<HDC, SeparatorPageRecord> openPages_;

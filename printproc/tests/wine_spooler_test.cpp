@@ -10,6 +10,7 @@
 
 #include <string>
 
+#include "common/win/printer_handle.h"
 #include "common/win/testing/registry_sandbox.h"
 #include "outside/statusmgr/store_layout.h"
 #include "printproc/core/dispatch_job_info.h"
@@ -93,15 +94,15 @@ class WineSpoolerTest : public ::testing::Test {
 };
 
 TEST_F(WineSpoolerTest, AJobOnTheDispatchQueueReachesTheMembersPort) {
-  HANDLE printer = nullptr;
-  ASSERT_TRUE(OpenPrinterA(queue.data(), &printer, nullptr)) << GetLastError();
+  PrinterHandle printer;
+  ASSERT_TRUE(OpenPrinterA(queue.data(), printer.out(), nullptr)) << GetLastError();
   DOC_INFO_1A document{const_cast<char*>("Quarterly report"), nullptr, const_cast<char*>("RAW")};
-  ASSERT_NE(StartDocPrinterA(printer, 1, reinterpret_cast<BYTE*>(&document)), 0u) << GetLastError();
+  ASSERT_NE(StartDocPrinterA(printer.get(), 1, reinterpret_cast<BYTE*>(&document)), 0u) << GetLastError();
   const std::string body = "\x1C" "36zPDStartPDD=1 Duplex=0 PSize=9PDEnd" + std::string(9000, 'p');
   DWORD written = 0;
-  EXPECT_TRUE(WritePrinter(printer, const_cast<char*>(body.data()), static_cast<DWORD>(body.size()), &written));
-  EXPECT_TRUE(EndDocPrinter(printer)) << GetLastError();
-  ClosePrinter(printer);
+  EXPECT_TRUE(WritePrinter(printer.get(), const_cast<char*>(body.data()), static_cast<DWORD>(body.size()), &written));
+  EXPECT_TRUE(EndDocPrinter(printer.get())) << GetLastError();
+  printer.reset();
 
   EXPECT_EQ(ReadWholeFile(folder.path() + "\\member.prn"), body);
   EXPECT_EQ(GetFileAttributesA((folder.path() + "\\queue.prn").c_str()), INVALID_FILE_ATTRIBUTES);

@@ -6,7 +6,7 @@
 
 #include "printproc/core/metafile_records.h"
 #include "printproc/core/packed_dib.h"
-#include "printproc/core/tests/status_blocks.h"
+#include "printproc/testing/status_blocks.h"
 
 namespace printproc {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "printproc/core/metafile.h"
 #include "printproc/core/picture_file.h"
-#include "printproc/core/tests/metafile_builder.h"
+#include "printproc/testing/metafile_builder.h"
 
 namespace printproc {
 namespace {

@@ -9,7 +9,7 @@
 #include "printproc/core/dispatch_job_info.h"
 #include "printproc/core/pool_list.h"
 #include "printproc/core/retry.h"
-#include "printproc/core/tests/status_blocks.h"
+#include "printproc/testing/status_blocks.h"
 
 namespace printproc {
 namespace {

@@ -2,10 +2,12 @@
 // ties, and the member that never wins.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
+#include "common/seam.h"
 #include "printproc/core/printer_choice.h"
-#include "printproc/core/tests/status_blocks.h"
+#include "printproc/testing/status_blocks.h"
 
 namespace printproc {
 namespace {
@@ -19,16 +21,16 @@ constexpr JobHeader kScoredJob{1, 0, 9, 0};    // ...this one is
 class ChoiceTest : public ::testing::Test {
  protected:
   std::optional<std::size_t> Choose(const JobHeader& job) {
-    ChoiceSeams seams{
-        [this](std::size_t member, const char* item, std::span<std::uint8_t> into) {
-          members[member].Read(item, into);
-        },
-        [this](std::uint32_t ms) {
-          waits.push_back(ms);
-          if (onWait) onWait();
-          return waits.size() < cancelAfterWaits;
-        }};
-    return ChooseMember(job, priorities, settings, seams);
+    return ChooseMember(job, priorities, settings,
+                        {this, Through<&ChoiceTest::ReadItem>, Through<&ChoiceTest::Wait>});
+  }
+  void ReadItem(std::size_t member, const char* item, std::span<std::uint8_t> into) {
+    members[member].Read(item, into);
+  }
+  bool Wait(std::uint32_t ms) {
+    waits.push_back(ms);
+    if (onWait) onWait();
+    return waits.size() < cancelAfterWaits;
   }
   void Online(std::size_t member) { members[member].items["CurrentStatus"] = Words({0, 0, 1}); }
   void Unusable(std::size_t member) { members[member].items["PrinterExtStatus"] = Words({8}); }

@@ -1,8 +1,9 @@
 // Scores as the tables and the job header make them.
 #include <gtest/gtest.h>
 
+#include "common/seam.h"
 #include "printproc/core/member_score.h"
-#include "printproc/core/tests/status_blocks.h"
+#include "printproc/testing/status_blocks.h"
 
 namespace printproc {
 namespace {
@@ -16,9 +17,7 @@ using test::Words;
 
 std::int32_t Score(FakeMember& member, const JobHeader& job = {},
                    const ScoreTables& tables = BuiltInScoreTables()) {
-  return ScoreMember(tables, job, [&](const char* item, std::span<std::uint8_t> into) {
-    member.Read(item, into);
-  });
+  return ScoreMember(tables, job, {&member, Through<&FakeMember::Read>});
 }
 
 Block Concat(std::initializer_list<Block> blocks) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "printproc/core/tests/status_blocks.h"
+#include "printproc/testing/status_blocks.h"
 
 namespace printproc::test {
 
