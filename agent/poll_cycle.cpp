@@ -46,16 +46,7 @@ void HandToPlugin(DavAgentContext& context, const std::string& printer) {
 }
 
 std::string ReadMailValue(const char* name) {
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, dav::kMailKey, 0, KEY_READ, &opened);
-  RegistryKey key(opened);
-  char value[257] = {};
-  DWORD size = sizeof value - 1;
-  if (!key || RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                               &size) != ERROR_SUCCESS) {
-    return {};
-  }
-  return std::string(value, strnlen(value, size));
+  return RegistryKey::Open(HKEY_LOCAL_MACHINE, dav::kMailKey, KEY_READ).ReadText(name, 256).value_or("");
 }
 
 }  // namespace
@@ -74,10 +65,6 @@ bool TcpIpInstalled() {
   return first->lpProtocol != nullptr && std::strcmp(first->lpProtocol, "TCP/IP") == 0;
 }
 
-PollResources::~PollResources() {
-  if (statusManager_ != nullptr) FreeLibrary(statusManager_);
-}
-
 bool PollResources::Prepare(AgentKind kind) {
   context_.reset(new (std::nothrow) DavAgentContext{});
   if (context_ == nullptr) {
@@ -89,13 +76,12 @@ bool PollResources::Prepare(AgentKind kind) {
     LogAgentError(kNoMemoryMessage);
     return false;
   }
-  statusManager_ = LoadLibraryA(kStatusManagerLibrary);
-  if (statusManager_ == nullptr) return false;
-  context_->statusManager = statusManager_;
-  context_->openManager = reinterpret_cast<void*>(GetProcAddress(statusManager_, "OpenManagerExA"));
-  context_->closeManager = reinterpret_cast<void*>(GetProcAddress(statusManager_, "CloseManager"));
-  context_->getPrinterStatus =
-      reinterpret_cast<void*>(GetProcAddress(statusManager_, "GetPrinterStatusA"));
+  statusManager_ = Library(LoadLibraryA(kStatusManagerLibrary));
+  if (!statusManager_) return false;
+  context_->statusManager = statusManager_.get();
+  context_->openManager = statusManager_.Find<void*>("OpenManagerExA");
+  context_->closeManager = statusManager_.Find<void*>("CloseManager");
+  context_->getPrinterStatus = statusManager_.Find<void*>("GetPrinterStatusA");
   context_->status = status_.get();
   return context_->openManager != nullptr && context_->closeManager != nullptr &&
          context_->getPrinterStatus != nullptr;
@@ -137,18 +123,8 @@ bool SendTestMail() {
 }
 
 DWORD ReadPollInterval(AgentKind kind) {
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, dav::kMailKey, 0, KEY_ALL_ACCESS, &opened);
-  RegistryKey key(opened);
-  DWORD interval = 0;
-  DWORD type = 0;
-  DWORD size = sizeof interval;
   const char* name = kind == AgentKind::Service ? dav::kServiceInterval : dav::kAgentInterval;
-  if (!key || RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&interval),
-                               &size) != ERROR_SUCCESS || type != REG_DWORD) {
-    return 0;
-  }
-  return interval;
+  return RegistryKey::Open(HKEY_LOCAL_MACHINE, dav::kMailKey, KEY_ALL_ACCESS).ReadDword(name).value_or(0);
 }
 
 bool LogAgentError(const char* message) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "common/dav_records.h"
+#include "common/win/library.h"
 
 namespace agent {
 
@@ -23,7 +24,6 @@ bool TcpIpInstalled();
 // entries. The service prepares them once, the background agent per poll.
 class PollResources {
  public:
-  ~PollResources();
   // False when memory or the status manager (or one of its entries) is
   // missing; what is logged depends on the agent kind.
   bool Prepare(AgentKind kind);
@@ -32,7 +32,7 @@ class PollResources {
  private:
   std::unique_ptr<DavAgentContext> context_;
   std::unique_ptr<DavPrinterStatus> status_;
-  HMODULE statusManager_ = nullptr;
+  Library statusManager_;
 };
 
 enum class PollOutcome {

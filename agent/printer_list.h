@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace agent {
+#include "agent/core/printer_qualification.h"
 
-struct PolledPrinter {
-  std::string name;
-  int mailKind;  // 2 when mail is switched on for it, else 1
-};
+namespace agent {
 
 // False when the spooler cannot list its printers.
 bool ListPrinters(std::vector<PolledPrinter>& printers);

@@ -8,18 +8,14 @@
 namespace alertmail {
 namespace {
 
-constexpr DWORD kValueBuffer = 200;
+constexpr std::size_t kValueBuffer = 200;
 
 // A value read into a zero-filled 200-byte buffer; one that does not fit
 // with its terminator cannot be read.
-bool ReadValue(HKEY key, const char* name, std::string& value) {
-  char buffer[kValueBuffer] = {};
-  DWORD size = kValueBuffer - 1;
-  if (key == nullptr || RegQueryValueExA(key, name, nullptr, nullptr,
-                                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS) {
-    return false;
-  }
-  value.assign(buffer, strnlen(buffer, size));
+bool ReadValue(const RegistryKey& key, const char* name, std::string& value) {
+  const std::optional<std::string> text = key.ReadText(name, kValueBuffer - 1);
+  if (!text) return false;
+  value = *text;
   return true;
 }
 
@@ -27,18 +23,16 @@ bool ReadValue(HKEY key, const char* name, std::string& value) {
 
 MailSettings ReadMailSettings() {
   MailSettings settings;
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, dav::kMailKey, 0, KEY_READ, &opened);
-  RegistryKey key(opened);
-  settings.complete = ReadValue(key.get(), dav::kName, settings.name) &&
-                      ReadValue(key.get(), dav::kMail, settings.mail) &&
-                      ReadValue(key.get(), dav::kServer, settings.server);
+  const RegistryKey key = RegistryKey::Open(HKEY_LOCAL_MACHINE, dav::kMailKey, KEY_READ);
+  settings.complete = ReadValue(key, dav::kName, settings.name) &&
+                      ReadValue(key, dav::kMail, settings.mail) &&
+                      ReadValue(key, dav::kServer, settings.server);
   if (!settings.complete) return settings;
-  ReadValue(key.get(), dav::kSubject, settings.subject);
-  ReadValue(key.get(), dav::kCompany, settings.company);
-  ReadValue(key.get(), dav::kDepartment, settings.department);
-  ReadValue(key.get(), dav::kAddress, settings.address);
-  ReadValue(key.get(), dav::kTelephone, settings.telephone);
+  ReadValue(key, dav::kSubject, settings.subject);
+  ReadValue(key, dav::kCompany, settings.company);
+  ReadValue(key, dav::kDepartment, settings.department);
+  ReadValue(key, dav::kAddress, settings.address);
+  ReadValue(key, dav::kTelephone, settings.telephone);
   return settings;
 }
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "nicconf/proto/address_text.h"
+#include "common/ipv4_text.h"
 
 namespace alertmail {
 namespace {
@@ -16,8 +16,8 @@ constexpr std::uint32_t kReplyWaitMs = 10000;
 
 // Four numbers 1 to 255, digits only, nothing after the fourth.
 bool IsPlainAddress(const std::string& server, std::uint32_t& address) {
-  nic::Ipv4 ip{};
-  if (!nic::ParseDottedIp(server.c_str(), ip)) return false;
+  Ipv4 ip{};
+  if (!ParseDottedIp(server.c_str(), ip)) return false;
   for (std::uint8_t octet : ip) {
     if (octet == 0) return false;
   }

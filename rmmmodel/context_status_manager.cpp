@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
+#include "common/seam.h"
+#include "common/status_items.h"
 #include "common/status_manager_api.h"
 
 namespace rmmmodel {
 namespace {
 
-constexpr char kPrinterStatusItem[] = "PrinterStatus";
-constexpr char kPageCountItem[] = "PageCount";
 constexpr int kEntryMissing = -1;
 
 template <typename Function>
@@ -24,6 +24,12 @@ bool ReadItem(GetPrinterStatusAFunction read, void* manager, const char* name, I
 
 }  // namespace
 
+StatusManagerCalls ContextStatusManager::calls() {
+  return {this, Through<&ContextStatusManager::Open>,
+          Through<&ContextStatusManager::ReadPrinterStatus>,
+          Through<&ContextStatusManager::ReadPageCount>, Through<&ContextStatusManager::Close>};
+}
+
 int ContextStatusManager::Open(const char* printerName, std::uint32_t mode, void** manager) {
   const auto open = Entry<OpenManagerExAFunction>(context_.openManager);
   return open != nullptr ? open(printerName, 0, mode, manager) : kEntryMissing;
@@ -31,7 +37,7 @@ int ContextStatusManager::Open(const char* printerName, std::uint32_t mode, void
 
 bool ContextStatusManager::ReadPrinterStatus(void* manager, DavPrinterStatus& status) {
   return ReadItem(Entry<GetPrinterStatusAFunction>(context_.getPrinterStatus), manager,
-                  kPrinterStatusItem, status);
+                  kPrinterStatusItem.name, status);
 }
 
 std::optional<std::uint32_t> ContextStatusManager::ReadPageCount(void* manager) {
@@ -40,7 +46,7 @@ std::optional<std::uint32_t> ContextStatusManager::ReadPageCount(void* manager) 
   const auto read = Entry<GetPrinterStatusAFunction>(
       reinterpret_cast<void*>(GetProcAddress(library, "GetPrinterStatusDirectA")));
   std::uint32_t count = 0;
-  if (!ReadItem(read, manager, kPageCountItem, count)) return std::nullopt;
+  if (!ReadItem(read, manager, kPageCountItem.name, count)) return std::nullopt;
   return count;
 }
 

@@ -8,14 +8,16 @@
 
 namespace rmmmodel {
 
-class ContextStatusManager : public StatusManager {
+class ContextStatusManager {
  public:
   explicit ContextStatusManager(const DavAgentContext& context) : context_(context) {}
 
-  int Open(const char* printerName, std::uint32_t mode, void** manager) override;
-  bool ReadPrinterStatus(void* manager, DavPrinterStatus& status) override;
-  std::optional<std::uint32_t> ReadPageCount(void* manager) override;
-  void Close(void* manager) override;
+  StatusManagerCalls calls();
+
+  int Open(const char* printerName, std::uint32_t mode, void** manager);
+  bool ReadPrinterStatus(void* manager, DavPrinterStatus& status);
+  std::optional<std::uint32_t> ReadPageCount(void* manager);
+  void Close(void* manager);
 
  private:
   const DavAgentContext& context_;

@@ -5,8 +5,8 @@
 
 #include "common/dav_records.h"
 #include "rmmmodel/context_status_manager.h"
-#include "rmmmodel/core/alarm_run.h"
 #include "rmmmodel/driver_data_key.h"
+#include "rmmmodel/plugin_entry.h"
 #include "rmmmodel/plugin_services.h"
 
 extern "C" __declspec(dllexport) int WINAPI DavDllMain(DavAgentContext* context,
@@ -14,6 +14,6 @@ extern "C" __declspec(dllexport) int WINAPI DavDllMain(DavAgentContext* context,
   if (context == nullptr || context->status == nullptr || printerName == nullptr) return 0;
   rmmmodel::DriverDataKey settings;
   rmmmodel::ContextStatusManager statusManager(*context);
-  rmmmodel::WindowsServices services;
-  return rmmmodel::RunAlarmChecks(*context, printerName, {settings, statusManager, services});
+  return rmmmodel::RunPlugin(*context, printerName,
+                             {settings.calls(), statusManager.calls(), rmmmodel::WindowsServices()});
 }

@@ -7,20 +7,18 @@
 
 namespace rmmmodel {
 
-class DriverDataKey : public PrinterSettings {
+class DriverDataKey {
  public:
-  SettingsKey Open(const char* printerName) override;
-  std::optional<std::uint32_t> ReadDword(const char* name) override;
-  bool WriteDword(const char* name, std::uint32_t value) override;
-  std::optional<std::uint64_t> ReadFileTime(const char* name) override;
-  bool WriteFileTime(const char* name, std::uint64_t value) override;
-  std::string ReadText(const char* name) override;
+  PrinterSettingsCalls calls();
+
+  SettingsKey Open(const char* printerName);
+  std::optional<std::uint32_t> ReadDword(const char* name);
+  bool WriteDword(const char* name, std::uint32_t value);
+  std::optional<std::uint64_t> ReadFileTime(const char* name);
+  bool WriteFileTime(const char* name, std::uint64_t value);
+  std::string ReadText(const char* name);
 
  private:
-  // True when the value has exactly this type and size.
-  bool ReadExact(const char* name, DWORD type, void* buffer, DWORD size);
-  bool Write(const char* name, DWORD type, const void* data, DWORD size);
-
   RegistryKey key_;
 };
 

@@ -20,43 +20,37 @@ constexpr wchar_t kDevelopmentKey[] = L"SOFTWARE\\NicSuite\\Development";
 constexpr char kMailPauseValue[] = "MailPauseMs";
 
 DWORD PauseOverride(DWORD standard) {
-  RegistryKey key;
-  if (!key.Open(HKEY_LOCAL_MACHINE, kDevelopmentKey, KEY_QUERY_VALUE)) return standard;
-  DWORD value = 0;
-  DWORD type = REG_NONE;
-  DWORD size = sizeof value;
-  if (RegQueryValueExA(key.get(), kMailPauseValue, nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                       &size) != ERROR_SUCCESS ||
-      type != REG_DWORD || size != sizeof value) {
-    return standard;
-  }
-  return value;
+  return RegistryKey::Open(HKEY_LOCAL_MACHINE, kDevelopmentKey, KEY_QUERY_VALUE)
+      .ReadDword(kMailPauseValue)
+      .value_or(standard);
 }
-
-}  // namespace
 
 // The mail library is loaded afresh for each mail, as it keeps nothing
 // between mails either.
-bool WindowsServices::SendMail(const char* printerName, int kind, DavNoticeRequest& request) {
+bool SendMail(void*, const char* printerName, int kind, DavNoticeRequest& request) {
   const Library mailer(LoadLibraryA("alertmail"));
   if (!mailer) return false;
   const auto send = mailer.Find<SendMailFunction>("DAVSendMail");
   return send != nullptr && send(printerName, kind, &request) != 0;
 }
 
-std::uint64_t WindowsServices::UtcFileTimeNow() {
+std::uint64_t UtcFileTimeNow(void*) {
   FILETIME now{};
   GetSystemTimeAsFileTime(&now);
   return (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
-void WindowsServices::Pause(std::uint32_t milliseconds) { Sleep(PauseOverride(milliseconds)); }
+void Pause(void*, std::uint32_t milliseconds) { Sleep(PauseOverride(milliseconds)); }
 
-void WindowsServices::LogError(const char* message) {
+void LogError(void*, const char* message) {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   const LogTime time{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
   AppendToMailLog(ErrorLogEntry(time, message, LogTimeGap::FullWidthSpace));
 }
+
+}  // namespace
+
+PluginServiceCalls WindowsServices() { return {nullptr, SendMail, UtcFileTimeNow, Pause, LogError}; }
 
 }  // namespace rmmmodel

@@ -6,12 +6,7 @@
 
 namespace rmmmodel {
 
-class WindowsServices : public PluginServices {
- public:
-  bool SendMail(const char* printerName, int kind, DavNoticeRequest& request) override;
-  std::uint64_t UtcFileTimeNow() override;
-  void Pause(std::uint32_t milliseconds) override;
-  void LogError(const char* message) override;
-};
+// The services as Windows gives them; they keep no state.
+PluginServiceCalls WindowsServices();
 
 }  // namespace rmmmodel

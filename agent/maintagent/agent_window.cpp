@@ -1,6 +1,7 @@
 #include "agent/maintagent/agent_window.h"
 
 #include "agent/poll_cycle.h"
+#include "common/win/entry_guard.h"
 
 namespace maintagent {
 namespace {
@@ -37,9 +38,7 @@ void OnTimer(HWND window, UINT_PTR timer) {
   if (interval != 0) SetTimer(window, kNextPollTimer, interval, nullptr);
 }
 
-}  // namespace
-
-LRESULT CALLBACK AgentWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       OnCreate(window);
@@ -59,6 +58,12 @@ LRESULT CALLBACK AgentWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+}  // namespace
+
+LRESULT CALLBACK AgentWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedEntry<LRESULT>(0, [&] { return Handle(window, message, wParam, lParam); });
 }
 
 }  // namespace maintagent

@@ -5,8 +5,9 @@
 
 #include "agent/maintagent/agent_window.h"
 #include "agent/maintagent/startup_exports.h"
+#include "common/win/entry_guard.h"
 #include "common/win/library.h"
-#include "common/win/window_class.h"
+#include "common/win/window.h"
 
 namespace {
 
@@ -39,9 +40,7 @@ int RunMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int Run(HINSTANCE instance) {
   if (FindWindowA(maintagent::kWindowClass, maintagent::kWindowTitle) != nullptr) return 0;
   WaitForSDB();
   if (!RegisteredAsServiceProcess()) return 0;
@@ -53,4 +52,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (window == nullptr) return 0;
   ShowWindow(window, SW_HIDE);
   return RunMessageLoop();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return GuardedEntry(0, [&] { return Run(instance); });
 }

@@ -28,6 +28,22 @@ MAINTAGENT_EXPORT HANDLE WINAPI CreateThreadInterval2(SECURITY_ATTRIBUTES* secur
 
 namespace maintagent {
 
+// How the paced entries start their thread: CreateThread for the exports.
+struct ThreadCalls {
+  void* context;
+  HANDLE (*createThread)(void* context, SECURITY_ATTRIBUTES* security, SIZE_T stackSize,
+                         LPTHREAD_START_ROUTINE start, void* parameter, DWORD flags,
+                         DWORD* threadId);
+};
+
+enum class PacedPause { First, Second };  // "CreateThreadInterval", "CreateThreadInterval2"
+
+// The work of CreateThreadInterval (First) and CreateThreadInterval2 behind
+// the entry guard: null with the reason as last error when it throws.
+HANDLE StartPacedThread(PacedPause which, const ThreadCalls& calls, SECURITY_ATTRIBUTES* security,
+                        SIZE_T stackSize, LPTHREAD_START_ROUTINE start, void* parameter,
+                        DWORD flags, DWORD* threadId);
+
 // Forgets the cached tuning values, as a fresh load of the program would.
 void ForgetStartUpTuning();
 

@@ -15,20 +15,12 @@ DWORD TuningValue::Get() {
 }
 
 DWORD ReadTuningValue(const char* name, DWORD fallback) {
-  HKEY opened = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, dav::kProductKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                    &opened) != ERROR_SUCCESS) {
-    return fallback;
-  }
-  const RegistryKey key(opened);
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  if (RegGetValueA(key.get(), nullptr, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-      ERROR_SUCCESS) {
-    value = fallback;
-    RegSetValueExA(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-  }
-  return value;
+  const RegistryKey key =
+      RegistryKey::Open(HKEY_LOCAL_MACHINE, dav::kProductKey, KEY_QUERY_VALUE | KEY_SET_VALUE);
+  if (!key) return fallback;
+  if (const std::optional<DWORD> value = key.ReadDword(name)) return *value;
+  key.WriteDword(name, fallback);
+  return fallback;
 }
 
 }  // namespace maintagent

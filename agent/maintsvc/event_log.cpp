@@ -21,7 +21,7 @@ void LogServiceError(const char* failedCall) {
   char summary[64];
   std::snprintf(summary, sizeof summary, "%s error: %d", kServiceName, static_cast<int>(error));
   const char* strings[] = {summary, failedCall};
-  const EventSource source(kServiceName);
+  const EventSource source(RegisterEventSourceA(nullptr, kServiceName));
   if (!source) return;
   ReportEventA(source.get(), EVENTLOG_ERROR_TYPE, 0, 0, nullptr, 2, 0, strings, nullptr);
 }

@@ -9,6 +9,7 @@
 #include "agent/maintsvc/console_commands.h"
 #include "agent/maintsvc/debug_mode.h"
 #include "agent/maintsvc/service_entry.h"
+#include "common/win/entry_guard.h"
 
 namespace {
 
@@ -38,10 +39,12 @@ int main(int argc, char** argv) {
   // Progress dots and the debugging messages must show at once, also
   // through a pipe.
   std::setvbuf(stdout, nullptr, _IONBF, 0);
-  if (const Command* command = FindCommand(argc, argv)) {
-    command->run();
-  } else {
-    maintsvc::RunDispatcher();
-  }
-  return 0;
+  return GuardedEntry(1, [&] {
+    if (const Command* command = FindCommand(argc, argv)) {
+      command->run();
+    } else {
+      maintsvc::RunDispatcher();
+    }
+    return 0;
+  });
 }

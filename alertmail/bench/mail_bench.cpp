@@ -11,6 +11,7 @@
 #include "common/bounded_text.h"
 #include "common/dav_records.h"
 #include "common/dav_registry.h"
+#include "common/win/library.h"
 #include "common/win/testing/registry_sandbox.h"
 
 int main(int argc, char** argv) {
@@ -34,12 +35,10 @@ int main(int argc, char** argv) {
 
   const DWORD start = GetTickCount();
   for (int i = 0; i < mails; ++i) {
-    HMODULE module = LoadLibraryA("alertmail");
-    auto send = reinterpret_cast<int(WINAPI*)(const char*, int, DavNoticeRequest*)>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DAVSendMail")));
+    const Library module(LoadLibraryA("alertmail"));
+    auto send = module.Find<int(WINAPI*)(const char*, int, DavNoticeRequest*)>("DAVSendMail");
     if (send == nullptr) return 1;
     send("PRN1", kDavNoticeToner, &request);
-    FreeLibrary(module);
   }
   std::printf("%d %.2f\n", mails, (GetTickCount() - start) / static_cast<double>(mails));
   return 0;

@@ -13,6 +13,7 @@
 #include "common/bounded_text.h"
 #include "common/dav_records.h"
 #include "common/dav_registry.h"
+#include "common/win/library.h"
 #include "common/win/testing/registry_sandbox.h"
 
 namespace {
@@ -43,14 +44,10 @@ class SendMailTest : public ::testing::Test {
     ASSERT_TRUE(RegistrySandbox::SetString(dav::kUninstallKey, dav::kUninstallString,
                                            folder.path() + "\\uninstall.exe"));
     Settings("Admin", "admin@office.test", "127.0.11.2");
-    module = LoadLibraryA("alertmail");
-    ASSERT_NE(module, nullptr);
-    send = reinterpret_cast<SendMailFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DAVSendMail")));
+    module = Library(LoadLibraryA("alertmail"));
+    ASSERT_TRUE(module);
+    send = module.Find<SendMailFunction>("DAVSendMail");
     ASSERT_NE(send, nullptr);
-  }
-  void TearDown() override {
-    if (module != nullptr) FreeLibrary(module);
   }
 
   static void Settings(const std::string& name, const std::string& mail, const std::string& server) {
@@ -86,7 +83,7 @@ class SendMailTest : public ::testing::Test {
 
   RegistrySandbox sandbox;
   TemporaryFolder folder;
-  HMODULE module = nullptr;
+  Library module;
   SendMailFunction send = nullptr;
 };
 

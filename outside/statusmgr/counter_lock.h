@@ -5,22 +5,23 @@
 
 #include <windows.h>
 
+#include "common/win/kernel_handle.h"
+
 namespace statusmgr {
 
 class CounterLock {
  public:
   CounterLock() : mutex_(CreateMutexW(nullptr, FALSE, L"NicSuiteStatusManagerCounters")) {
-    if (mutex_ != nullptr) owned_ = WaitForSingleObject(mutex_, INFINITE) != WAIT_FAILED;
+    if (mutex_) owned_ = WaitForSingleObject(mutex_.get(), INFINITE) != WAIT_FAILED;
   }
   ~CounterLock() {
-    if (owned_) ReleaseMutex(mutex_);
-    if (mutex_ != nullptr) CloseHandle(mutex_);
+    if (owned_) ReleaseMutex(mutex_.get());
   }
   CounterLock(const CounterLock&) = delete;
   CounterLock& operator=(const CounterLock&) = delete;
 
  private:
-  HANDLE mutex_;
+  KernelHandle mutex_;
   bool owned_ = false;
 };
 

@@ -9,7 +9,7 @@
 #include "outside/statusmgr/manager_handles.h"
 #include "outside/statusmgr/printer_name.h"
 #include "outside/statusmgr/printer_store.h"
-#include "outside/statusmgr/status_items.h"
+#include "common/status_items.h"
 #include "outside/statusmgr/store_layout.h"
 
 namespace {
@@ -20,7 +20,7 @@ using namespace statusmgr;
 // asking with too small a buffer always learns it.
 int ReadStatus(void* manager, const char* item, void* buffer, std::uint32_t size,
                std::uint32_t* needed) {
-  const std::optional<std::uint32_t> itemSize = ItemSize(item);
+  const std::optional<std::uint32_t> itemSize = StatusItemSize(item);
   if (needed != nullptr) *needed = itemSize.value_or(0);
   if (!itemSize) return ERROR_INVALID_PARAMETER;
   const std::optional<std::wstring> printer = PrinterOfOpenHandle(manager);
@@ -60,7 +60,7 @@ __declspec(dllexport) int DAV_CALL GetPrinterStatusDirectA(void* manager, const 
 
 __declspec(dllexport) int DAV_CALL UpdatePrinterStatusA(void* manager, const char* item,
                                                         const void* buffer, std::uint32_t size) {
-  const std::optional<std::uint32_t> itemSize = ItemSize(item);
+  const std::optional<std::uint32_t> itemSize = StatusItemSize(item);
   if (!itemSize || buffer == nullptr || size > *itemSize) return ERROR_INVALID_PARAMETER;
   const std::optional<std::wstring> printer = PrinterOfOpenHandle(manager);
   if (!printer) return ERROR_INVALID_HANDLE;

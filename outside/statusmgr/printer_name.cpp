@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/dav_records.h"
+#include "common/win/text_conversion.h"
 
 namespace statusmgr {
 
@@ -14,12 +15,8 @@ std::optional<std::wstring> PrinterKeyName(const char* printer) {
   if (printer == nullptr) return std::nullopt;
   const std::size_t length = strnlen(printer, kDavPrinterNameSize);
   if (length == 0 || length == kDavPrinterNameSize) return std::nullopt;
-  const int bytes = static_cast<int>(length);
-  const int chars = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, printer, bytes, nullptr, 0);
-  if (chars <= 0) return std::nullopt;
-  std::wstring name(static_cast<std::size_t>(chars), L'\0');
-  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, printer, bytes, name.data(), chars);
-  if (name.find(L'\\') != std::wstring::npos) return std::nullopt;
+  std::optional<std::wstring> name = StrictWideFromAnsi(std::string_view(printer, length));
+  if (!name || name->find(L'\\') != std::wstring::npos) return std::nullopt;
   return name;
 }
 

@@ -15,9 +15,7 @@ RegistryKey OpenPrinterKey(const std::wstring& printer, REGSAM access) {
   std::wstring path(store.begin(), store.end());
   path += L'\\';
   path += printer;
-  RegistryKey key;
-  key.Open(HKEY_LOCAL_MACHINE, path.c_str(), access);
-  return key;
+  return RegistryKey::Open(HKEY_LOCAL_MACHINE, path.c_str(), access);
 }
 
 }  // namespace
@@ -32,7 +30,7 @@ LONG ReadItem(const std::wstring& printer, const char* item, void* buffer, DWORD
   auto* bytes = static_cast<BYTE*>(buffer);
   DWORD type = REG_NONE;
   DWORD length = size;
-  const LONG result = RegQueryValueExA(key.get(), item, nullptr, &type, bytes, &length);
+  const LONG result = key.Query(item, type, bytes, length);
   if (result != ERROR_SUCCESS) return result;
   if (type != REG_BINARY || length > size) return ERROR_INVALID_DATA;
   std::memset(bytes + length, 0, size - length);
@@ -42,24 +40,14 @@ LONG ReadItem(const std::wstring& printer, const char* item, void* buffer, DWORD
 LONG WriteItem(const std::wstring& printer, const char* item, const void* buffer, DWORD size) {
   const RegistryKey key = OpenPrinterKey(printer, KEY_SET_VALUE);
   if (!key) return ERROR_FILE_NOT_FOUND;
-  return RegSetValueExA(key.get(), item, 0, REG_BINARY, static_cast<const BYTE*>(buffer), size);
+  return key.WriteValue(item, REG_BINARY, buffer, size);
 }
 
 void CountOne(const std::wstring& printer, const char* counter) {
   const CounterLock lock;
   const RegistryKey key = OpenPrinterKey(printer, KEY_QUERY_VALUE | KEY_SET_VALUE);
   if (!key) return;
-  DWORD count = 0;
-  DWORD type = REG_NONE;
-  DWORD length = sizeof count;
-  if (RegQueryValueExA(key.get(), counter, nullptr, &type, reinterpret_cast<BYTE*>(&count),
-                       &length) != ERROR_SUCCESS ||
-      type != REG_DWORD || length != sizeof count) {
-    count = 0;
-  }
-  ++count;
-  RegSetValueExA(key.get(), counter, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&count),
-                 sizeof count);
+  key.WriteDword(counter, key.ReadDword(counter).value_or(0) + 1);
 }
 
 }  // namespace statusmgr

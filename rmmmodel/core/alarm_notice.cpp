@@ -22,11 +22,11 @@ void CopyCut(char (&field)[N], const std::string& text) {
 
 }  // namespace
 
-DavNoticeRequest FillNotice(const AlarmTexts& texts, PrinterSettings& settings) {
+DavNoticeRequest FillNotice(const AlarmTexts& texts, const PrinterSettingsCalls& settings) {
   DavNoticeRequest request{};
-  CopyCut(request.to, settings.ReadText(texts.toValue));
-  CopyCut(request.cc, settings.ReadText(texts.ccValue));
-  CopyCut(request.message, settings.ReadText(texts.messageValue));
+  CopyCut(request.to, settings.readText(settings.context, texts.toValue));
+  CopyCut(request.cc, settings.readText(settings.context, texts.ccValue));
+  CopyCut(request.message, settings.readText(settings.context, texts.messageValue));
   CopyCut(request.summary, texts.summary);
   CopyCut(request.alarm, texts.alarm);
   return request;

@@ -19,6 +19,6 @@ extern const AlarmTexts kTonerOutAlarm;
 extern const AlarmTexts kMaintenanceAlarm;
 
 // Texts too long for their fields are cut at a character boundary.
-DavNoticeRequest FillNotice(const AlarmTexts& texts, PrinterSettings& settings);
+DavNoticeRequest FillNotice(const AlarmTexts& texts, const PrinterSettingsCalls& settings);
 
 }  // namespace rmmmodel

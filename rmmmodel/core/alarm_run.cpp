@@ -20,9 +20,9 @@ class AlarmRun {
       : context_(context), printer_(printerName), host_(host) {}
 
   int Run() {
-    const SettingsKey key = host_.settings.Open(printer_);
+    const SettingsKey key = settings().open(settings().context, printer_);
     if (key == SettingsKey::NoMemory) {
-      host_.services.LogError(kNoMemoryMessage);
+      services().logError(services().context, kNoMemoryMessage);
       return 0;
     }
     keyOpen_ = key == SettingsKey::Opened;
@@ -35,14 +35,14 @@ class AlarmRun {
  private:
   // Missing means not yet decided, and the printer is watched meanwhile.
   bool MonitoringSwitchedOff() {
-    const auto eligible = host_.settings.ReadDword(dav::kPrinterEligible);
+    const auto eligible = settings().readDword(settings().context, dav::kPrinterEligible);
     return eligible && *eligible != 1;
   }
 
   bool OpenManager() {
     context_.managerHandle = nullptr;
     void* manager = nullptr;
-    if (host_.statusManager.Open(context_.printerName, kOpenForAlarms, &manager) != 0 ||
+    if (statusManager().open(statusManager().context, context_.printerName, kOpenForAlarms, &manager) != 0 ||
         manager == nullptr) {
       return false;
     }
@@ -53,25 +53,25 @@ class AlarmRun {
   // The handle is not left in the context once it is closed.
   void CloseManager() {
     if (context_.managerHandle == nullptr) return;
-    host_.statusManager.Close(context_.managerHandle);
+    statusManager().close(statusManager().context, context_.managerHandle);
     context_.managerHandle = nullptr;
   }
 
   bool ReadStatus() {
-    return host_.statusManager.ReadPrinterStatus(context_.managerHandle, *context_.status);
+    return statusManager().readPrinterStatus(statusManager().context, context_.managerHandle, *context_.status);
   }
 
-  bool WriteSentFlags() { return host_.settings.WriteDword(dav::kMailsSent, sent_); }
+  bool WriteSentFlags() { return settings().writeDword(settings().context, dav::kMailsSent, sent_); }
 
   bool ReadSentFlags() {
-    const auto sent = host_.settings.ReadDword(dav::kMailsSent);
+    const auto sent = settings().readDword(settings().context, dav::kMailsSent);
     sent_ = sent.value_or(0);
     return sent || WriteSentFlags();
   }
 
   Next CheckAlarms() {
     if (!ReadStatus() || !WorthChecking(*context_.status) || !keyOpen_) return Next::End;
-    const std::uint32_t wanted = host_.settings.ReadDword(dav::kCheckMail).value_or(0);
+    const std::uint32_t wanted = settings().readDword(settings().context, dav::kCheckMail).value_or(0);
     if (!ReadSentFlags()) return Next::End;
     if ((wanted & kTonerFlag) != 0) {
       const Next next = CheckTonerOut();
@@ -88,8 +88,8 @@ class AlarmRun {
       sent_ &= ~kTonerFlag;
       return WriteSentFlags() ? Next::Continue : Next::End;
     }
-    const std::uint64_t now = host_.services.UtcFileTimeNow();
-    const bool gateOpen = TonerGateOpen(host_.settings.ReadFileTime(dav::kNextTonerMail), now);
+    const std::uint64_t now = services().utcFileTimeNow(services().context);
+    const bool gateOpen = TonerGateOpen(settings().readFileTime(settings().context, dav::kNextTonerMail), now);
     if ((sent_ & kTonerFlag) != 0 || !gateOpen) return Next::Continue;
     return MailTonerOut(now);
   }
@@ -98,29 +98,33 @@ class AlarmRun {
     if (Send(kTonerOutAlarm, kDavNoticeToner)) {
       sent_ |= kTonerFlag;
       if (!WriteSentFlags()) return Next::ReturnZero;
-      if (!host_.settings.WriteFileTime(dav::kNextTonerMail, NextTonerMailTime(now))) {
+      if (!settings().writeFileTime(settings().context, dav::kNextTonerMail, NextTonerMailTime(now))) {
         return Next::End;
       }
     }
-    host_.services.Pause(kPauseAfterMailMs);
+    services().pause(services().context, kPauseAfterMailMs);
     return Next::Continue;
   }
 
   void CheckMaintenance() {
     if (!ReadStatus() || !PageCountTrusted(*context_.status)) return;
-    const auto count = host_.statusManager.ReadPageCount(context_.managerHandle);
+    const auto count = statusManager().readPageCount(statusManager().context, context_.managerHandle);
     if (!count || !MaintenanceDue(*count) || (sent_ & kMaintenanceFlag) != 0) return;
     if (Send(kMaintenanceAlarm, static_cast<int>(*count | kDavNoticeMaintenance))) {
       sent_ |= kMaintenanceFlag;
       if (!WriteSentFlags()) return;
     }
-    host_.services.Pause(kPauseAfterMailMs);
+    services().pause(services().context, kPauseAfterMailMs);
   }
 
   bool Send(const AlarmTexts& texts, int kind) {
     DavNoticeRequest request = FillNotice(texts, host_.settings);
-    return host_.services.SendMail(printer_, kind, request);
+    return services().sendMail(services().context, printer_, kind, request);
   }
+
+  const PrinterSettingsCalls& settings() const { return host_.settings; }
+  const StatusManagerCalls& statusManager() const { return host_.statusManager; }
+  const PluginServiceCalls& services() const { return host_.services; }
 
   DavAgentContext& context_;
   const char* printer_;

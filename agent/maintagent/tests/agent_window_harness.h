@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "common/win/window_class.h"
+#include "common/win/window.h"
 
 // The private message with which the agent closes itself.
 inline constexpr UINT kCloseAgent = WM_USER + 1;

@@ -11,9 +11,9 @@
 
 #include "agent/maintagent/agent_window.h"
 #include "agent/maintagent/tests/agent_window_harness.h"
-#include "agent/maintsvc/tests/program_run.h"
 #include "common/dav_registry.h"
 #include "common/win/kernel_handle.h"
+#include "common/win/testing/program_run.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ class AgentRun {
     }
     const DWORD start = GetTickCount();
     process_ = KernelHandle(started.hProcess);
-    CloseHandle(started.hThread);
+    const KernelHandle thread(started.hThread);
     while (!ended() && (window_ = AgentWindow()) == nullptr && GetTickCount() - start < 20000) {
       Sleep(20);
     }

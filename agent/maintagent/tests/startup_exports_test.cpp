@@ -5,13 +5,16 @@
 #include <windows.h>
 
 #include <atomic>
+#include <new>
 #include <thread>
 
 #include "agent/maintagent/startup_exports.h"
-#include "agent/maintsvc/tests/program_run.h"
 #include "common/dav_registry.h"
 #include "common/win/kernel_handle.h"
+#include "common/win/library.h"
 #include "common/win/registry_key.h"
+#include "common/win/testing/program_run.h"
+#include "common/win/testing/last_error.h"
 #include "common/win/testing/registry_sandbox.h"
 
 namespace {
@@ -66,14 +69,13 @@ class StartUpExportsTest : public ::testing::Test {
 };
 
 TEST(ProgramExportsTest, TheProgramExportsItsFourEntriesByName) {
-  const HMODULE program =
-      LoadLibraryExA(ProgramBeside("maintagent.exe").c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
-  ASSERT_NE(program, nullptr) << GetLastError();
+  const Library program(
+      LoadLibraryExA(ProgramBeside("maintagent.exe").c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES));
+  ASSERT_TRUE(program) << GetLastError();
   for (const char* name :
        {"ServiceStartUpDelay", "WaitForSDB", "CreateThreadInterval", "CreateThreadInterval2"}) {
-    EXPECT_NE(GetProcAddress(program, name), nullptr) << name;
+    EXPECT_NE(program.Find<void*>(name), nullptr) << name;
   }
-  FreeLibrary(program);
 }
 
 TEST_F(StartUpExportsTest, ServiceStartUpDelaySleepsThenCreatesTheStartUpMutexUnowned) {
@@ -160,7 +162,7 @@ bool ReturnsWhileTheThreadMutexIsHeld(ThreadEntry entry) {
   std::atomic<bool> returned{false};
   std::thread caller([&] {
     std::atomic<DWORD> ranAt{0};
-    CloseHandle(entry(nullptr, 0, NoteStart, &ranAt, 0, nullptr));
+    const KernelHandle thread(entry(nullptr, 0, NoteStart, &ranAt, 0, nullptr));
     returned = true;
   });
   Sleep(400);
@@ -207,9 +209,33 @@ TEST_F(StartUpExportsTest, WithoutTheProductKeyDefaultsApplyAndNothingIsWritten)
   const PacedThread paced = Pace(CreateThreadInterval);
   EXPECT_GE(paced.callMs, 30u);
   EXPECT_GE(paced.ranAfterMs, 30u);
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, dav::kProductKey, 0, KEY_READ, &opened);
-  EXPECT_FALSE(RegistryKey(opened));
+  EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, dav::kProductKey, KEY_READ));
+}
+
+}  // namespace
+
+namespace {
+
+HANDLE NoThreads(void*, SECURITY_ATTRIBUTES*, SIZE_T, LPTHREAD_START_ROUTINE, void*, DWORD, DWORD*) {
+  throw std::bad_alloc();
+}
+
+TEST_F(StartUpExportsTest, AThrowingSeamEndsThePacedStartWithNullAndTheMutexFree) {
+  SetTuning("CreateThreadInterval", 0);
+  SetTuning("CTIFlag", 1);
+  testkit::PresetLastError();
+  EXPECT_EQ(maintagent::StartPacedThread(maintagent::PacedPause::First, {nullptr, NoThreads},
+                                         nullptr, 0, NoteStart, nullptr, 0, nullptr),
+            nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+  bool taken = false;
+  std::thread other([&] {
+    const KernelHandle mutex(CreateMutexA(nullptr, FALSE, kThreadMutex));
+    taken = WaitForSingleObject(mutex.get(), 0) == WAIT_OBJECT_0;
+    if (taken) ReleaseMutex(mutex.get());
+  });
+  other.join();
+  EXPECT_TRUE(taken);
 }
 
 }  // namespace

@@ -54,9 +54,7 @@ TEST_F(TuningValueTest, MissingOrOtherTypedValueIsReplacedByTheDefault) {
 
 TEST_F(TuningValueTest, WithoutTheProductKeyTheDefaultIsGivenAndNothingCreated) {
   EXPECT_EQ(ReadTuningValue(kName, 3), 3u);
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, dav::kProductKey, 0, KEY_READ, &opened);
-  EXPECT_FALSE(RegistryKey(opened));
+  EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, dav::kProductKey, KEY_READ));
 }
 
 TEST_F(TuningValueTest, FirstReadIsKeptForTheProcess) {

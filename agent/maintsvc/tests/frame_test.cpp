@@ -1,14 +1,17 @@
 // The service frame's pieces that need no service manager: the console's
 // error text, the sequence of status reports, the test-mail event's
-// descriptor.
+// descriptor, and the service entry's guard.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "agent/maintsvc/error_text.h"
+#include "agent/maintsvc/service_entry.h"
 #include "agent/maintsvc/status_report.h"
 #include "agent/maintsvc/test_mail_event.h"
+#include "common/win/testing/last_error.h"
 
 namespace {
 
@@ -100,6 +103,20 @@ TEST(TestMailSecurityTest, EventIsNamedManualResetAndUnsignalled) {
   SetEvent(opened.get());
   EXPECT_EQ(WaitForSingleObject(created.get(), 0), WAIT_OBJECT_0);
   EXPECT_EQ(WaitForSingleObject(created.get(), 0), WAIT_OBJECT_0);  // stays set until reset
+}
+
+}  // namespace
+
+namespace {
+
+SERVICE_STATUS_HANDLE BrokenManager(void*, const char*, LPHANDLER_FUNCTION) {
+  throw std::runtime_error("service manager gone");
+}
+
+TEST(ServiceEntryGuard, AThrowingSeamEndsTheEntryWithTheReason) {
+  testkit::PresetLastError();
+  maintsvc::RunService({nullptr, BrokenManager});
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INTERNAL_ERROR));
 }
 
 }  // namespace

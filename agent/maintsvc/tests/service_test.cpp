@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "agent/maintsvc/tests/program_run.h"
+#include "common/win/testing/program_run.h"
 #include "agent/maintsvc/tests/service_fixture.h"
 #include "common/dav_registry.h"
 #include "common/win/kernel_handle.h"

@@ -87,9 +87,7 @@ TEST_F(KeyWriterTest, TheUninstallEntryPutsTheMailLogInTheInstallFolder) {
 
 TEST_F(KeyWriterTest, OnlyTheRequestedPartsAreWritten) {
   Write({{}, 5000u, {}});
-  HKEY opened = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, dav::kModelsKey, 0, KEY_READ, &opened);
-  EXPECT_FALSE(RegistryKey(opened));
+  EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, dav::kModelsKey, KEY_READ));
   EXPECT_EQ(ReadString(dav::kUninstallKey, dav::kUninstallString), "(missing)");
 }
 

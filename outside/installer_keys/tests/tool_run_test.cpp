@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "agent/maintsvc/tests/program_run.h"
+#include "common/win/testing/program_run.h"
 #include "common/dav_registry.h"
 #include "common/win/testing/registry_sandbox.h"
 #include "common/win/testing/saved_registry_value.h"

@@ -1,5 +1,6 @@
 #include "outside/statusmgr/tests/store_fixture.h"
 
+#include "common/win/registry_key.h"
 #include "outside/statusmgr/store_layout.h"
 
 namespace statusmgr::test {
@@ -35,11 +36,7 @@ std::string StoreTest::PrinterName(const std::string& suffix) const {
 
 std::string StoreTest::AddPrinter(const std::string& suffix) {
   const std::string printer = PrinterName(suffix);
-  HKEY key = nullptr;
-  EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, KeyPath(printer).c_str(), 0, nullptr, 0,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  if (key != nullptr) RegCloseKey(key);
+  EXPECT_TRUE(RegistryKey::Create(HKEY_LOCAL_MACHINE, KeyPath(printer).c_str(), KEY_ALL_ACCESS));
   added_.push_back(printer);
   return printer;
 }
@@ -72,13 +69,7 @@ std::optional<DWORD> StoreTest::Counter(const std::string& printer, const char* 
 }
 
 bool StoreTest::HasKey(const std::string& printer) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyPath(printer).c_str(), 0, KEY_READ, &key) !=
-      ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
+  return static_cast<bool>(RegistryKey::Open(HKEY_LOCAL_MACHINE, KeyPath(printer).c_str(), KEY_READ));
 }
 
 void* StoreTest::Open(const std::string& printer) {

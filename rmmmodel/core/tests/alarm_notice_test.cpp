@@ -26,13 +26,13 @@ TEST(AlarmNotice, TextsComeFromTheAlarmsOwnValuesAndMissingOnesStayEmpty) {
                 {dav::kTonerComment, "交換してください"},
                 {dav::kMaintenanceTo, "m@x.test"},
                 {dav::kMaintenanceCc, "mc@x.test"}};
-  const DavNoticeRequest toner = FillNotice(kTonerOutAlarm, fake);
+  const DavNoticeRequest toner = FillNotice(kTonerOutAlarm, fake.host().settings);
   EXPECT_STREQ(toner.to, "t@x.test");
   EXPECT_STREQ(toner.cc, "");
   EXPECT_STREQ(toner.message, "交換してください");
   EXPECT_STREQ(toner.summary, "ＥＰカートリッジ交換");
   EXPECT_STREQ(toner.alarm, "76 トナーナシ");
-  const DavNoticeRequest maintenance = FillNotice(kMaintenanceAlarm, fake);
+  const DavNoticeRequest maintenance = FillNotice(kMaintenanceAlarm, fake.host().settings);
   EXPECT_STREQ(maintenance.to, "m@x.test");
   EXPECT_STREQ(maintenance.cc, "mc@x.test");
   EXPECT_STREQ(maintenance.message, "");
@@ -45,7 +45,7 @@ TEST(AlarmNotice, LongTextsAreCutToTheirFields) {
   fake.texts = {{dav::kTonerTo, std::string(150, 't')},
                 {dav::kTonerCc, std::string(98, 'c') + "あ"},
                 {dav::kTonerComment, std::string(198, 'm') + "あい"}};
-  const DavNoticeRequest request = FillNotice(kTonerOutAlarm, fake);
+  const DavNoticeRequest request = FillNotice(kTonerOutAlarm, fake.host().settings);
   EXPECT_EQ(std::string(request.to), std::string(99, 't'));
   EXPECT_EQ(std::string(request.cc), std::string(98, 'c'));
   EXPECT_EQ(std::string(request.message), std::string(198, 'm'));

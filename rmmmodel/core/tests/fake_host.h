@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/seam.h"
 #include "rmmmodel/core/plugin_host.h"
 
 namespace rmmmodel::test {
@@ -19,49 +20,57 @@ struct SentMail {
   DavNoticeRequest request;
 };
 
-class FakeHost : public PrinterSettings, public StatusManager, public PluginServices {
+class FakeHost {
  public:
-  PluginHost host() { return {*this, *this, *this}; }
+  PluginHost host() {
+    return {{this, Through<&FakeHost::OpenKey>, Through<&FakeHost::ReadDword>,
+             Through<&FakeHost::WriteDword>, Through<&FakeHost::ReadFileTime>,
+             Through<&FakeHost::WriteFileTime>, Through<&FakeHost::ReadText>},
+            {this, Through<&FakeHost::OpenManager>, Through<&FakeHost::ReadPrinterStatus>,
+             Through<&FakeHost::ReadPageCount>, Through<&FakeHost::Close>},
+            {this, Through<&FakeHost::SendMail>, Through<&FakeHost::UtcFileTimeNow>,
+             Through<&FakeHost::Pause>, Through<&FakeHost::LogError>}};
+  }
 
-  SettingsKey Open(const char*) override { return key; }
-  std::optional<std::uint32_t> ReadDword(const char* name) override {
+  SettingsKey OpenKey(const char*) { return key; }
+  std::optional<std::uint32_t> ReadDword(const char* name) {
     return Find(dwords, name);
   }
-  bool WriteDword(const char* name, std::uint32_t value) override {
+  bool WriteDword(const char* name, std::uint32_t value) {
     return Write(dwords, name, value);
   }
-  std::optional<std::uint64_t> ReadFileTime(const char* name) override {
+  std::optional<std::uint64_t> ReadFileTime(const char* name) {
     return Find(times, name);
   }
-  bool WriteFileTime(const char* name, std::uint64_t value) override {
+  bool WriteFileTime(const char* name, std::uint64_t value) {
     return Write(times, name, value);
   }
-  std::string ReadText(const char* name) override { return Find(texts, name).value_or(""); }
+  std::string ReadText(const char* name) { return Find(texts, name).value_or(""); }
 
-  int Open(const char* printer, std::uint32_t mode, void** manager) override {
+  int OpenManager(const char* printer, std::uint32_t mode, void** manager) {
     openedFor = printer;
     openMode = mode;
     *manager = handle;
     if (openResult == 0 && handle != nullptr) ++opens;
     return openResult;
   }
-  bool ReadPrinterStatus(void* manager, DavPrinterStatus& out) override {
+  bool ReadPrinterStatus(void* manager, DavPrinterStatus& out) {
     if (manager != handle || !status) return false;
     out = *status;
     return true;
   }
-  std::optional<std::uint32_t> ReadPageCount(void* manager) override {
+  std::optional<std::uint32_t> ReadPageCount(void* manager) {
     return manager == handle ? pageCount : std::nullopt;
   }
-  void Close(void* manager) override { closed.push_back(manager); }
+  void Close(void* manager) { closed.push_back(manager); }
 
-  bool SendMail(const char* printer, int kind, DavNoticeRequest& request) override {
+  bool SendMail(const char* printer, int kind, DavNoticeRequest& request) {
     mails.push_back({printer, kind, request});
     return mailCounts;
   }
-  std::uint64_t UtcFileTimeNow() override { return now; }
-  void Pause(std::uint32_t milliseconds) override { pauses.push_back(milliseconds); }
-  void LogError(const char* message) override { logged.push_back(message); }
+  std::uint64_t UtcFileTimeNow() { return now; }
+  void Pause(std::uint32_t milliseconds) { pauses.push_back(milliseconds); }
+  void LogError(const char* message) { logged.push_back(message); }
 
   SettingsKey key = SettingsKey::Opened;
   std::map<std::string, std::uint32_t> dwords;
