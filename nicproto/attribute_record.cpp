@@ -10,7 +10,7 @@
 namespace nic {
 namespace {
 
-struct AttributeSpec {
+struct AttributeBounds {
   std::uint8_t tag;
   std::uint8_t minLength;
   std::uint8_t maxLength;
@@ -18,7 +18,7 @@ struct AttributeSpec {
 };
 
 using F = AttributeForm;
-constexpr AttributeSpec kSpecs[kAttributeCount] = {
+constexpr AttributeBounds kAttributeBounds[kAttributeCount] = {
     {0, 1, 1, F::Byte},     {1, 4, 4, F::Ipv4},     {2, 1, 64, F::Bytes},  {3, 1, 64, F::Bytes},
     {4, 1, 64, F::Bytes},   {5, 1, 1, F::Byte},     {6, 1, 48, F::Text},   {7, 1, 48, F::Text},
     {8, 1, 1, F::Byte},     {9, 1, 1, F::Byte},     {10, 1, 1, F::Byte},   {11, 1, 1, F::Byte},
@@ -41,10 +41,10 @@ AttributeRecord::AttributeRecord() { ResetAttributes(*this); }
 void ResetAttributes(AttributeRecord& record) {
   for (std::size_t i = 0; i < kAttributeCount; ++i) {
     Attribute& a = record.items[i];
-    a.tag = kSpecs[i].tag;
-    a.minLength = kSpecs[i].minLength;
-    a.maxLength = kSpecs[i].maxLength;
-    a.form = kSpecs[i].form;
+    a.tag = kAttributeBounds[i].tag;
+    a.minLength = kAttributeBounds[i].minLength;
+    a.maxLength = kAttributeBounds[i].maxLength;
+    a.form = kAttributeBounds[i].form;
     a.present = false;
     a.length = -1;
     std::memset(a.value, 0, sizeof a.value);

@@ -10,14 +10,14 @@
 namespace nic {
 namespace {
 
-struct ConfigSpec {
+struct ConfigItemForm {
   std::uint8_t tag;
   ConfigForm form;
   std::uint8_t maxText;  // for text items
 };
 
 using F = ConfigForm;
-constexpr ConfigSpec kSpecs[kConfigItemCount] = {
+constexpr ConfigItemForm kConfigItemForms[kConfigItemCount] = {
     {1, F::Ipv4, 0},    {2, F::Ipv4, 0},    {3, F::Ipv4, 0},    {4, F::Byte, 0},
     {5, F::Word, 0},    {6, F::Byte, 0},    {7, F::Byte, 0},    {8, F::Byte, 0},
     {9, F::Byte, 0},    {10, F::Byte, 0},   {16, F::Text, 48},  {17, F::Byte, 0},
@@ -64,7 +64,7 @@ ConfigItemList::ConfigItemList() { ResetConfigItems(*this); }
 void ResetConfigItems(ConfigItemList& list) {
   for (std::size_t i = 0; i < kConfigItemCount; ++i) {
     ConfigItem& item = list.items[i];
-    const ConfigSpec& entry = kSpecs[i];
+    const ConfigItemForm& entry = kConfigItemForms[i];
     item.tag = entry.tag;
     item.form = entry.form;
     item.minLength = entry.form == F::Text ? 0 : Digits(entry.form);

@@ -1,8 +1,11 @@
 #include "agent/maintagent/startup_exports.h"
 
+#include <optional>
+
 #include "agent/maintagent/tuning_value.h"
 #include "common/win/entry_guard.h"
 #include "common/win/kernel_handle.h"
+#include "common/win/mutex_hold.h"
 
 namespace {
 
@@ -25,32 +28,15 @@ constinit TuningValue threadFlags("CTIFlag", 3);
 constinit HANDLE createdStartUpMutex = nullptr;
 constinit HANDLE foundStartUpMutex = nullptr;
 
-// "CTIMutex" held for a paced start, and given back however the start ends.
-class SerialStart {
- public:
-  explicit SerialStart(bool serialise) {
-    if (!serialise) return;
-    mutex_ = KernelHandle(CreateMutexA(nullptr, FALSE, kThreadMutex));
-    owned_ = mutex_ && WaitForSingleObject(mutex_.get(), INFINITE) != WAIT_FAILED;
-  }
-  ~SerialStart() {
-    if (owned_) ReleaseMutex(mutex_.get());
-  }
-  SerialStart(const SerialStart&) = delete;
-  SerialStart& operator=(const SerialStart&) = delete;
-
- private:
-  KernelHandle mutex_;
-  bool owned_ = false;
-};
-
 HANDLE CreatePacedThread(TuningValue& pause, const maintagent::ThreadCalls& calls,
                          SECURITY_ATTRIBUTES* security, SIZE_T stackSize,
                          LPTHREAD_START_ROUTINE start, void* parameter, DWORD flags,
                          DWORD* threadId) {
   const DWORD pauseMs = pause.Get();
   const DWORD how = threadFlags.Get();
-  const SerialStart serial((how & kSerialise) != 0);
+  // "CTIMutex" held for the start, and given back however the start ends.
+  std::optional<MutexHold> serial;
+  if (how & kSerialise) serial.emplace(kThreadMutex);
   const bool hold = how & kHoldSuspended;
   const HANDLE thread = calls.createThread(calls.context, security, stackSize, start, parameter,
                                            hold ? CREATE_SUSPENDED : flags, threadId);

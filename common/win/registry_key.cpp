@@ -12,36 +12,34 @@ std::string TextOf(const char* bytes, DWORD size) {
   return std::string(bytes, strnlen(bytes, size));
 }
 
+// The ANSI and wide calls alike: a failed call leaves the owner empty.
+template <typename Call>
+RegistryKey Opened(Call call) {
+  RegistryKey key;
+  if (call(key.out()) != ERROR_SUCCESS) key.release();
+  return key;
+}
+
 }  // namespace
 
 RegistryKey RegistryKey::Open(HKEY parent, const char* path, REGSAM access) {
-  RegistryKey key;
-  if (RegOpenKeyExA(parent, path, 0, access, key.out()) != ERROR_SUCCESS) key.release();
-  return key;
+  return Opened([&](HKEY* key) { return RegOpenKeyExA(parent, path, 0, access, key); });
 }
 
 RegistryKey RegistryKey::Open(HKEY parent, const wchar_t* path, REGSAM access) {
-  RegistryKey key;
-  if (RegOpenKeyExW(parent, path, 0, access, key.out()) != ERROR_SUCCESS) key.release();
-  return key;
+  return Opened([&](HKEY* key) { return RegOpenKeyExW(parent, path, 0, access, key); });
 }
 
 RegistryKey RegistryKey::Create(HKEY parent, const char* path, REGSAM access) {
-  RegistryKey key;
-  if (RegCreateKeyExA(parent, path, 0, nullptr, 0, access, nullptr, key.out(), nullptr) !=
-      ERROR_SUCCESS) {
-    key.release();
-  }
-  return key;
+  return Opened([&](HKEY* key) {
+    return RegCreateKeyExA(parent, path, 0, nullptr, 0, access, nullptr, key, nullptr);
+  });
 }
 
 RegistryKey RegistryKey::Create(HKEY parent, const wchar_t* path, REGSAM access) {
-  RegistryKey key;
-  if (RegCreateKeyExW(parent, path, 0, nullptr, 0, access, nullptr, key.out(), nullptr) !=
-      ERROR_SUCCESS) {
-    key.release();
-  }
-  return key;
+  return Opened([&](HKEY* key) {
+    return RegCreateKeyExW(parent, path, 0, nullptr, 0, access, nullptr, key, nullptr);
+  });
 }
 
 std::optional<RegistryValue> RegistryKey::Read(const char* name) const {

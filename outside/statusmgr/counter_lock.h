@@ -3,26 +3,13 @@
 // whole: the agents and the spooler may open one printer at the same moment.
 // Without the mutex the count goes on unguarded rather than not at all.
 
-#include <windows.h>
-
-#include "common/win/kernel_handle.h"
+#include "common/win/mutex_hold.h"
 
 namespace statusmgr {
 
-class CounterLock {
+class CounterLock : public MutexHold {
  public:
-  CounterLock() : mutex_(CreateMutexW(nullptr, FALSE, L"NicSuiteStatusManagerCounters")) {
-    if (mutex_) owned_ = WaitForSingleObject(mutex_.get(), INFINITE) != WAIT_FAILED;
-  }
-  ~CounterLock() {
-    if (owned_) ReleaseMutex(mutex_.get());
-  }
-  CounterLock(const CounterLock&) = delete;
-  CounterLock& operator=(const CounterLock&) = delete;
-
- private:
-  KernelHandle mutex_;
-  bool owned_ = false;
+  CounterLock() : MutexHold(L"NicSuiteStatusManagerCounters") {}
 };
 
 }  // namespace statusmgr

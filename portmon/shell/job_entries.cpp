@@ -21,6 +21,24 @@ JobContext Context() {
           seams.collation, seams.clock};
 }
 
+// A write or a read: the count is the job's own, 0 for a handle or buffer
+// that is none, and 0 when the call throws.
+template <typename Bytes, typename Move>
+BOOL Transfer(HANDLE handle, Bytes bytes, LPDWORD count, Move move) {
+  if (count != nullptr) *count = 0;
+  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
+    NetPort* port = Monitor::Instance().FromHandle(handle);
+    if (port == nullptr || (bytes.data() == nullptr && !bytes.empty())) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return FALSE;
+    }
+    std::uint32_t moved = 0;
+    const BOOL result = Finish(move(Context(), *port, bytes, moved));
+    if (count != nullptr) *count = moved;
+    return result;
+  });
+}
+
 }  // namespace
 
 BOOL WINAPI StartDocPortEntry(HANDLE handle, LPWSTR printerName, DWORD jobId, DWORD, LPBYTE) {
@@ -36,35 +54,11 @@ BOOL WINAPI StartDocPortEntry(HANDLE handle, LPWSTR printerName, DWORD jobId, DW
 }
 
 BOOL WINAPI WritePortEntry(HANDLE handle, LPBYTE buffer, DWORD size, LPDWORD written) {
-  if (written != nullptr) *written = 0;
-  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
-    NetPort* port = Monitor::Instance().FromHandle(handle);
-    std::uint32_t count = 0;
-    BOOL result = FALSE;
-    if (port == nullptr || (buffer == nullptr && size != 0)) {
-      SetLastError(ERROR_INVALID_PARAMETER);
-    } else {
-      result = Finish(WritePort(Context(), *port, std::span<const std::uint8_t>(buffer, size), count));
-    }
-    if (written != nullptr) *written = count;
-    return result;
-  });
+  return Transfer(handle, std::span<const std::uint8_t>(buffer, size), written, WritePort);
 }
 
 BOOL WINAPI ReadPortEntry(HANDLE handle, LPBYTE buffer, DWORD size, LPDWORD read) {
-  if (read != nullptr) *read = 0;
-  return GuardedEntry<BOOL>(FALSE, [&]() -> BOOL {
-    NetPort* port = Monitor::Instance().FromHandle(handle);
-    std::uint32_t count = 0;
-    BOOL result = FALSE;
-    if (port == nullptr || (buffer == nullptr && size != 0)) {
-      SetLastError(ERROR_INVALID_PARAMETER);
-    } else {
-      result = Finish(ReadPort(Context(), *port, std::span<std::uint8_t>(buffer, size), count));
-    }
-    if (read != nullptr) *read = count;
-    return result;
-  });
+  return Transfer(handle, std::span<std::uint8_t>(buffer, size), read, ReadPort);
 }
 
 BOOL WINAPI EndDocPortEntry(HANDLE handle) {

@@ -69,7 +69,7 @@ constexpr RecordShape kShapes[] = {
     {0x012B, Shape::Objects1, 1},  // PaintRegion
     {0x012C, Shape::Objects1, 1},  // SelectClipRegion
     {0x012D, Shape::Objects1, 1},  // SelectObject
-    {0x01F0, Shape::Objects1, 1},  // DeleteObject
+    {0x01F0, Shape::Objects1, 1},  // META_DELETEOBJECT
     {0x0234, Shape::Objects1, 1},  // SelectPalette
     {0x0228, Shape::Objects2, 2},  // FillRegion
     {0x0429, Shape::Objects2, 4},  // FrameRegion

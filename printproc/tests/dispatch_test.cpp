@@ -2,6 +2,7 @@
 // found, which member gets the job, and that it gets all of it.
 #include <random>
 
+#include "common/win/testing/last_error.h"
 #include "outside/statusmgr/store_layout.h"
 #include "printproc/core/dispatch_job_info.h"
 #include "printproc/tests/processor_fixture.h"
@@ -165,6 +166,7 @@ TEST_F(DispatchTest, ADocumentThePrinterWillNotStartFailsAfterReportingIt) {
   spooler->job = "data";
   const HANDLE processor = Open();
   ASSERT_NE(processor, nullptr);
+  testkit::PresetLastError();
   EXPECT_FALSE(Print(processor));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_READY));
   EXPECT_TRUE(table.close(processor));
@@ -180,6 +182,7 @@ TEST_F(DispatchTest, TheQueueMustOpenAndStartItsJob) {
   const HANDLE processor = Open();
   ASSERT_NE(processor, nullptr);
   spooler->queueJobId = 0;
+  testkit::PresetLastError();
   EXPECT_FALSE(Print(processor));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
   EXPECT_EQ(spooler->FirstLogged("read"), -1);

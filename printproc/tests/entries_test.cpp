@@ -19,6 +19,7 @@ TEST_F(EntriesTest, DataTypesAreListedWithTheSizeTheyNeed) {
   Initialize();
   DWORD needed = 0;
   DWORD count = 9;
+  testkit::PresetLastError();
   EXPECT_FALSE(table.enumDatatypes(nullptr, nullptr, 1, nullptr, 0, &needed, &count));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
   EXPECT_EQ(needed, sizeof(DATATYPES_INFO_1A) + 4);
@@ -32,6 +33,7 @@ TEST_F(EntriesTest, DataTypesAreListedWithTheSizeTheyNeed) {
   EXPECT_STREQ(info->pName, "RAW");
   EXPECT_EQ(reinterpret_cast<const BYTE*>(info->pName), buffer.data() + buffer.size() - 4);
   EXPECT_EQ(buffer[sizeof(DATATYPES_INFO_1A)], 0xEE);
+  testkit::PresetLastError();
   EXPECT_FALSE(table.enumDatatypes(nullptr, nullptr, 2, buffer.data(), 64, &needed, &count));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_LEVEL));
 }
@@ -53,6 +55,7 @@ TEST_F(EntriesTest, HandlesAreCheckedAndOnlyCancelGoesWithoutOne) {
   struct {
     std::uint32_t signature = 0x5052;
   } stranger;
+  testkit::PresetLastError();
   EXPECT_FALSE(Print(&stranger));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
   EXPECT_FALSE(table.close(&stranger));
@@ -64,6 +67,7 @@ TEST_F(EntriesTest, HandlesAreCheckedAndOnlyCancelGoesWithoutOne) {
   const HANDLE processor = Open();
   PrintDocumentData emf{const_cast<char*>("NT EMF 1.008"), const_cast<char*>("Report"), 7, nullptr,
                         nullptr};
+  testkit::PresetLastError();
   EXPECT_FALSE(table.printDocument(processor, &emf));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_DATATYPE));
   EXPECT_FALSE(table.control(processor, 4));

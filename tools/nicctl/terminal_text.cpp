@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "common/win/text_conversion.h"
 #else
 #include <iconv.h>
 #include <langinfo.h>
@@ -16,25 +18,9 @@ namespace {
 constexpr unsigned kShiftJisCodePage = 932;
 
 #ifdef _WIN32
-std::wstring Widen(const std::string& text, UINT from, DWORD flags) {
-  const int wide = MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0);
-  std::wstring w(static_cast<std::size_t>(wide > 0 ? wide : 0), L'\0');
-  MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), w.data(), wide);
-  return w;
-}
-
-std::string Narrow(const std::wstring& w, UINT to, BOOL* lossy) {
-  const int wide = static_cast<int>(w.size());
-  const int n = WideCharToMultiByte(to, 0, w.data(), wide, nullptr, 0, nullptr, lossy);
-  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  WideCharToMultiByte(to, 0, w.data(), wide, out.data(), n, nullptr, lossy);
-  return out;
-}
-
 std::string Convert(const std::string& text, UINT to) {
   if (text.empty() || to == kShiftJisCodePage) return text;
-  return Narrow(Widen(text, kShiftJisCodePage, 0), to, nullptr);
+  return CodePageFromWide(to, WideFromCodePage(kShiftJisCodePage, text));
 }
 
 // The C runtime hands main its arguments in the ANSI code page, whatever
@@ -42,10 +28,10 @@ std::string Convert(const std::string& text, UINT to) {
 bool ConvertStrictly(const std::string& text, std::string& out) {
   const UINT from = GetACP();
   if (text.empty() || from == kShiftJisCodePage) return out = text, true;
-  const std::wstring w = Widen(text, from, MB_ERR_INVALID_CHARS);
+  const std::wstring w = WideFromCodePage(from, text, MB_ERR_INVALID_CHARS);
   if (w.empty()) return false;
-  BOOL lossy = FALSE;
-  out = Narrow(w, kShiftJisCodePage, &lossy);
+  bool lossy = false;
+  out = CodePageFromWide(kShiftJisCodePage, w, &lossy);
   return !lossy && !out.empty();
 }
 #else

@@ -1,5 +1,7 @@
 #include "common/win/testing/dialog_driver.h"
 
+#include "common/win/testing/last_error.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -39,10 +41,19 @@ Icon IconOf(HWND box) {
   return Icon::Other;
 }
 
-// What Enter would press: the box's default button.
+// What Enter would press: the box's default push button, else its first
+// button.
 int DefaultButton(HWND box) {
-  const LRESULT id = SendWithin(box, DM_GETDEFID, 0, 0);
-  return HIWORD(id) == DC_HASDEFID ? LOWORD(id) : IDOK;
+  int first = IDOK;
+  bool seen = false;
+  for (HWND child : Children(box)) {
+    if (_wcsicmp(ClassName(child).c_str(), L"Button") != 0) continue;
+    const int id = GetDlgCtrlID(child);
+    if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) return id;
+    if (!seen) first = id;
+    seen = true;
+  }
+  return first;
 }
 
 ShownMessage ReadMessage(HWND box) {
@@ -143,6 +154,8 @@ DialogSession::DialogSession(std::vector<std::wstring> messageCaptions, std::fun
     : captions_(std::move(messageCaptions)), call_(std::make_shared<Call>()) {
   thread_ = std::thread([state = call_, call = std::move(call)] {
     state->threadId = GetCurrentThreadId();
+    // A stale error cannot pass for the call's own.
+    PresetLastError();
     state->result = call();
     state->error = GetLastError();
     state->finished = true;

@@ -98,7 +98,11 @@ TEST_F(NicQueryTest, SilentNicGetsThreeProbesASecondApartFromEachQuery) {
   auto status = std::async(std::launch::async, [&port, &answer] {
     return AnswerPrinterData(*port, kNt3Variant, PDC_NIC_STATUS, answer, {});
   });
-  platform::SleepMs(1500);
+  // Both wait for the silent NIC: the port shows the query meanwhile.
+  const std::uint32_t asked = platform::TickCount();
+  while ((port->flags.load() & PF_STATUS_QUERY) == 0 && platform::TicksSince(asked) < 1000) {
+    platform::SleepMs(5);
+  }
   EXPECT_EQ(port->flags.load() & PF_STATUS_QUERY, PF_STATUS_QUERY);
   EXPECT_FALSE(query.get());
   EXPECT_TRUE(status.get().ok);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/testing/last_error.h"
 #include "portmon/nt4/tests/monitor_fixture.h"
 
 namespace portmon::test {
@@ -26,6 +27,7 @@ TEST_F(MonitorTest, EnumPortsLevelTwoCarriesMonitorNameDescriptionAndType) {
   SetDwordValue(L"10.0.0.7", 0);
   StartMonitor();
   DWORD needed = 0, count = 0;
+  testkit::PresetLastError();
   EXPECT_FALSE(table.pfnEnumPorts(nullptr, 2, nullptr, 0, &needed, &count));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
   const std::size_t strings = sizeof(wchar_t) * (9 + 17 + 16);
@@ -51,6 +53,7 @@ TEST_F(MonitorTest, EnumPortsOneByteShortReportsTheFullSize) {
   table.pfnEnumPorts(nullptr, 1, nullptr, 0, &needed, &count);
   std::vector<BYTE> buffer(needed);
   DWORD again = 0;
+  testkit::PresetLastError();
   EXPECT_FALSE(table.pfnEnumPorts(nullptr, 1, buffer.data(), needed - 1, &again, &count));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
   EXPECT_EQ(again, needed);
@@ -59,6 +62,7 @@ TEST_F(MonitorTest, EnumPortsOneByteShortReportsTheFullSize) {
   EXPECT_TRUE(table.pfnEnumPorts(nullptr, 0, nullptr, 0, &again, &count));
   EXPECT_EQ(again, 0u);
   EXPECT_EQ(count, 2u);
+  testkit::PresetLastError();
   EXPECT_FALSE(table.pfnEnumPorts(nullptr, 3, buffer.data(), needed, &again, &count));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_LEVEL));
 }
@@ -85,6 +89,7 @@ TEST_F(MonitorTest, DeleteRemovesValueAndSubkeyOfAddressesAndOnlyTheSubkeyOfName
   EXPECT_FALSE(ValueExists(L"10.0.0.7"));
   EXPECT_FALSE(SubkeyExists(L"10.0.0.7"));
   EXPECT_EQ(PortNames(), Names{});
+  testkit::PresetLastError();
   EXPECT_FALSE(table.pfnDeletePort(nullptr, nullptr, const_cast<wchar_t*>(L"10.0.0.7")));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_PORT));
 }
@@ -93,12 +98,15 @@ TEST_F(MonitorTest, AddPortExChecksMonitorNameLevelAndName) {
   StartMonitor();
   PORT_INFO_1W info{const_cast<wchar_t*>(L"prn-new.office.example")};
   auto* buffer = reinterpret_cast<LPBYTE>(&info);
+  testkit::PresetLastError();
   EXPECT_FALSE(table.pfnAddPortEx(nullptr, 1, buffer, const_cast<wchar_t*>(L"Other Monitor")));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  testkit::PresetLastError();
   EXPECT_FALSE(table.pfnAddPortEx(nullptr, 3, buffer, const_cast<wchar_t*>(L"nrv network port")));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_LEVEL));
   for (const wchar_t* bad : {L"   ", L".", L"  .x"}) {
     PORT_INFO_1W badInfo{const_cast<wchar_t*>(bad)};
+    testkit::PresetLastError();
     EXPECT_FALSE(table.pfnAddPortEx(nullptr, 1, reinterpret_cast<LPBYTE>(&badInfo),
                                     const_cast<wchar_t*>(L"NRV Network Port")));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
@@ -113,6 +121,7 @@ TEST_F(MonitorTest, AddPortExChecksMonitorNameLevelAndName) {
 // Accepted names reach the dialog: see the dialog tests.
 TEST_F(MonitorTest, AddPortRefusesOtherMonitorNames) {
   StartMonitor();
+  testkit::PresetLastError();
   EXPECT_FALSE(table.pfnAddPort(nullptr, nullptr, const_cast<wchar_t*>(L"Other Monitor")));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }

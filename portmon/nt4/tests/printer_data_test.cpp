@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/win/testing/last_error.h"
 #include "portmon/nt4/tests/monitor_fixture.h"
 
 namespace portmon::test {
@@ -76,9 +77,11 @@ TEST_F(PrinterDataTest, UnknownCodesAreRefused) {
   HANDLE port = Open(L"127.0.2.2");
   BYTE answer[16];
   DWORD returned = 99;
+  testkit::PresetLastError();
   EXPECT_FALSE(Ask(port, 303, answer, sizeof answer, returned));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
   EXPECT_EQ(returned, 0u);
+  testkit::PresetLastError();
   EXPECT_FALSE(Ask(port, 17, answer, sizeof answer, returned));  // the 95 build's device ID
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/testing/last_error.h"
 #include "platform/tick.h"
 #include "portmon/testing/driver_job.h"
 #include "portmon/testing/job_test_support.h"
@@ -210,9 +211,10 @@ TEST_F(Win95MonitorTest, CollatedCopiesGoThroughAnUnsharedTemporaryFile) {
   std::set<std::string> during = CollationFiles();
   for (const std::string& name : before) during.erase(name);
   ASSERT_EQ(during.size(), 1u);
-  const HANDLE other = CreateFileA(during.begin()->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                   OPEN_EXISTING, 0, nullptr);
-  EXPECT_EQ(other, INVALID_HANDLE_VALUE);
+  testkit::PresetLastError();
+  const FileHandle other(CreateFileA(during.begin()->c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                     nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_FALSE(other);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_TRUE(Received("127.0.18.3").empty()) << "sent before the job's end";
 
