@@ -61,19 +61,17 @@ def box(s, v, x, y, z, w, h, d, colour=BODY, top=True, side=True, front=True,
     if front:
         s.polygon(f, linear(f[3], shade(colour, gloss), f[0], shade(colour, -0.08)))
     if outline:
-        edge = outline
-        sil = []
-        if front:
-            sil = [f[0], f[1]]
-        if side:
-            sil += [r[1], r[2]]
+        if front and top and side:
+            sil = [f[0], f[1], r[1], r[2], t[3], f[3]]
+        elif front and side:
+            sil = [f[0], f[1], r[1], r[2], f[2], f[3]]
+        elif front and top:
+            sil = [f[0], f[1], t[1], t[2], t[3], f[3]]
+        elif top and side:
+            sil = [r[0], r[1], r[2], t[3], t[0], r[3]]
         else:
-            sil += [f[1] if front else t[1], t[2]] if top else []
-        if top:
-            sil += [t[2], t[3]]
-        if front:
-            sil += [f[3]]
-        s.stroke(sil, 0.9, edge, closed=True)
+            sil = f if front else t if top else r
+        s.stroke(sil, 0.9, outline, closed=True)
         # inner edges, lit
         if top and front:
             s.line(f[3], f[2], 0.8, shade(colour, 0.6))
@@ -184,12 +182,12 @@ def empty_drawer(s, v, x0, x1, y0, y1, z_front, z_back, colour=BODY):
                 (x0 + wall, y1 - 1, z_front)], shade(colour, -0.1))
     box(s, v, x1 - wall, y0, z_front, wall, h - 1, z_back - z_front, colour, front=False, outline=None)
     top_rect(s, v, x0, z_front, x0 + wall, z_back, y1 - 1, shade(colour, 0.4))
-    # front of the drawer with a red rim and grip
-    box(s, v, x0 - 1, y0 - 0.5, z_front - 2, x1 - x0 + 2, h + 0.5, 2, colour, gloss=0.12)
-    front_rect(s, v, x0 - 1, y1 - 1.6, x1 + 1, y1, z_front - 2, RED)
+    # the drawer's front: red, so the empty tray shows at a glance
+    box(s, v, x0 - 1, y0 - 0.5, z_front - 2, x1 - x0 + 2, h + 0.5, 2, RED, outline=RED_DARK, gloss=0.2)
+    front_rect(s, v, x0 - 1, y1 - 1.4, x1 + 1, y1, z_front - 2, (255, 150, 140))
     mid = (x0 + x1) / 2
     front_rect(s, v, mid - 7, y0 + h * 0.35, mid + 7, y0 + h * 0.35 + max(1.6, h * 0.22),
-               z_front - 2, shade(colour, -0.55))
+               z_front - 2, RED_DARK)
 
 
 def cartridge(s, v, x0, x1, y, z0, z1, colour=(60, 62, 70), band=(40, 150, 210)):

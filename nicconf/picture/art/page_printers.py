@@ -56,8 +56,12 @@ def side_tray(s, v, x, z0, z1, y, reach, colour, empty=False, rise=5):
             t = 0.3 + 0.22 * k
             s.line(v.p(x + reach * t - 3, y + rise * t, z0 + 5), v.p(x + reach * t + 3, y + rise * t, z1 - 5),
                    1.2, (255, 200, 190))
-        quad(s, v, [(x + reach, y + rise + 1.5, z0), (x + reach, y + rise + 1.5, z1), (x + reach, y + rise + 3, z1),
-                    (x + reach, y + rise + 3, z0)], RED)
+        # the paper guides stand up red round the empty tray
+        for z in (z0 + 1, z1 - 1):
+            guide = [(x + 2, y, z), (x + reach - 2, y + rise, z), (x + reach - 2, y + rise + 5, z),
+                     (x + 2, y + 5, z)]
+            quad(s, v, guide, RED if z < z1 - 1 else (255, 120, 110))
+            s.stroke(v.pts(guide), 0.6, (150, 20, 16))
     else:
         # paper lying in the tray, half inside the printer
         sheet = [(x - 1, y + 1.2, z0 + 4), (x + reach - 4, y + rise * (1 - 4 / reach) + 1.2, z0 + 4),
@@ -484,12 +488,13 @@ FIN_X = -30
 @art('P_L6_FINISHER')
 def l6_finisher(s):
     # a floor-standing finisher against the body's left side
-    box(s, L6, FIN_X, -2 * L6B, 4, 28, 2 * L6B + 44, 52, L6_COLOUR)
+    box(s, L6, FIN_X, -2 * L6B, 4, 28, 2 * L6B + 44, 52, L6_COLOUR, side=False)
     plinth(s, L6.moved(dx=FIN_X, dy=-2 * L6B, dz=4), 28, 52)
     seam(s, L6, FIN_X + 1, -3, 20, 4, L6_COLOUR)
     front_rect(s, L6, FIN_X + 4, -30, -6, -27, 4, shade(L6_COLOUR, -0.45))
-    # the stapled stack waiting in its bin
-    top_rect(s, L6, FIN_X + 3, 10, -4, 48, 2 * L6B + 44 - 2 * L6B, shade(L6_COLOUR, -0.2))
+    # what stands behind the body stays hidden by it
+    s.rect(L6.ox - 1.5, 0, 200, 200, (0, 0, 0), mode='cut')
+    s.line(L6.p(-2, -2 * L6B, 4), L6.p(-2, 44, 4), 0.8, OUTLINE)
 
 
 def l6_fin_tray(s, reach, paper):
@@ -562,21 +567,20 @@ def l6_icon_toner(s):
 @art('P_L6_COVER_BODY')
 def l6_cover_body(s):
     open_front(s, L6, 1, L6W - 1, 36, 8, L6_COLOUR, angle=math.radians(85))
-    side_door(s, L6, L6W, 6, 4, 50, 40, math.radians(55), L6_COLOUR)
     side_rect(s, L6, L6W, 6, 4, 46, 50, (40, 42, 48))
-    side_door(s, L6, L6W, 6, 4, 50, 40, math.radians(55), L6_COLOUR)
+    side_door(s, L6, L6W, 6, 4, 50, 26, math.radians(50), L6_COLOUR)
 
 
 @art('P_L6_COVER_DUPLEX')
 def l6_cover_duplex(s):
     side_rect(s, L6, L6W + 10, 10, 10, 50, 46, (40, 42, 48))
-    side_door(s, L6, L6W + 10, 10, 10, 46, 36, math.radians(60), L6_COLOUR)
+    side_door(s, L6, L6W + 10, 10, 10, 46, 24, math.radians(50), L6_COLOUR)
 
 
 @art('P_L6_COVER_HOPPER')
 def l6_cover_hopper(s):
     side_rect(s, L6, L6W, 10, -24, 50, -4, (40, 42, 48))
-    side_door(s, L6, L6W, 10, -24, -4, 34, math.radians(60), L6_COLOUR)
+    side_door(s, L6, L6W, 10, -24, -4, 24, math.radians(50), L6_COLOUR)
 
 
 @art('P_L6_COVER_SORTER')
