@@ -90,7 +90,7 @@ def tray(s, cx, cy, w, h, fill=None):
     if fill:
         fill()
     s.rect(cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2, INK)
-    s.rect(cx - w / 2 + 1, cy - h / 2 + 1, cx + w / 2 - 1, cy + h / 2 - 1, (236, 236, 232))
+    s.rect(cx - w / 2 + 1, cy - h / 2 + 1, cx + w / 2 - 1, cy + h / 2 - 1, (150, 162, 180))
     s.polygon([(cx + w / 2, cy - h / 2), (cx + w / 2 + depth, cy - h / 2 - depth),
                (cx + w / 2 + depth, cy + h / 2 - depth), (cx + w / 2, cy + h / 2)], (170, 172, 178))
     s.rect(cx - 5, cy - 1, cx + 5, cy + 1.5, INK)
@@ -122,9 +122,10 @@ def icon_paper_low(s):
     badge(s, AMBER)
 
     def stack():
-        s.rect(CX - 11, CY - 1, CX + 11, CY + 1, PAPER)
-        s.rect(CX - 11, CY + 1, CX + 11, CY + 2, (180, 180, 176))
-    tray(s, CX - 3, CY + 3, 28, 14, stack)
+        # two sheets left at the back of the tray
+        s.polygon([(CX - 16, CY - 3.5), (CX + 12, CY - 3.5), (CX + 18, CY - 9), (CX - 10, CY - 9)], PAPER)
+        s.stroke([(CX - 16, CY - 3.5), (CX + 12, CY - 3.5), (CX + 18, CY - 9), (CX - 10, CY - 9)], 0.8, INK)
+    tray(s, CX - 2, CY + 5, 30, 16, stack)
     # a level gauge, low
     s.rect(CX + 13, CY - 15, CX + 19, CY + 11, WHITE)
     s.rect(CX + 14, CY - 14, CX + 18, CY + 10, (90, 90, 100))
@@ -244,17 +245,17 @@ def icon_service_call(s):
 
 def icon_paper_jam(s):
     badge(s, (250, 196, 20), 'triangle')
-    # a sheet crumpled between two rollers
-    s.ellipse(CX - 7, CY - 3, 4.6, 4.6, INK)
-    s.ellipse(CX - 7, CY + 7.5, 4.6, 4.6, INK)
-    zig = [(CX - 16, CY + 2.2), (CX - 3, CY + 2.2), (CX + 2, CY - 6), (CX + 6, CY + 9), (CX + 10, CY - 4),
-           (CX + 14, CY + 12)]
-    s.stroke(zig, 4.2, INK, closed=False)
-    s.stroke(zig, 2.2, PAPER, closed=False)
-    s.ellipse(CX - 7, CY - 3, 3.4, 3.4, (90, 94, 104))
-    s.ellipse(CX - 7, CY + 7.5, 3.4, 3.4, (90, 94, 104))
-    s.ellipse(CX - 8, CY - 4, 1.2, 1.2, (170, 174, 184))
-    s.ellipse(CX - 8, CY + 6.5, 1.2, 1.2, (170, 174, 184))
+    s.stroke([(CX, CY - 19), (CX + 20.5, CY + 16.5), (CX - 20.5, CY + 16.5)], 1.6, INK)
+    # a sheet crumpled as it leaves a pair of rollers
+    for ry in (CY - 1.5, CY + 9):
+        s.ellipse(CX - 8, ry, 5.2, 5.2, INK)
+        s.ellipse(CX - 8, ry, 3.8, 3.8, (96, 100, 110))
+        s.ellipse(CX - 9, ry - 1, 1.4, 1.4, (180, 184, 194))
+    zig = [(CX - 17, CY + 3.8), (CX - 4, CY + 3.8), (CX + 1, CY - 5), (CX + 5, CY + 11), (CX + 9, CY - 2),
+           (CX + 13, CY + 13)]
+    s.stroke(zig, 5.0, INK, closed=False)
+    s.stroke(zig, 2.8, PAPER, closed=False)
+    s.ellipse(CX - 8, CY + 3.8, 1.2, 1.2, INK)
 
 
 ART = {
