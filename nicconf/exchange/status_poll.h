@@ -9,6 +9,7 @@
 #include "nicconf/exchange/exchange.h"
 #include "common/ipv4_text.h"
 #include "nicproto/printer_record.h"
+#include "nicproto/status_interpretation.h"
 #include "platform/udp_socket.h"
 
 namespace nic {
@@ -33,6 +34,18 @@ struct PrinterPictureInfo {
   std::uint32_t pictureFlags[16];
 };
 static_assert(sizeof(PrinterPictureInfo) == 164);
+
+// The eight status words of a picture info as InterpretStatus takes them.
+inline StatusWords StatusWordsOf(const PrinterPictureInfo& info) {
+  return {info.attrReceived,
+          static_cast<std::uint32_t>(info.printActivity | (info.portStatus << 8)),
+          info.statusReceived,
+          info.extStatusValid,
+          info.extAlarmBits,
+          info.advInfoValid,
+          info.advAlarmBits,
+          info.paperSource};
+}
 
 struct PolledPrinter {
   PrinterPictureInfo info;

@@ -13,17 +13,6 @@ std::string Padded(const char* text, std::size_t width) {
   return s;
 }
 
-nic::StatusWords WordsOf(const nic::PrinterPictureInfo& info) {
-  return {info.attrReceived,
-          static_cast<std::uint32_t>(info.printActivity | (info.portStatus << 8)),
-          info.statusReceived,
-          info.extStatusValid,
-          info.extAlarmBits,
-          info.advInfoValid,
-          info.advAlarmBits,
-          info.paperSource};
-}
-
 // Each line of a message, indented under its printer.
 std::string Indented(const char* message) {
   std::string out = "    ";
@@ -51,7 +40,7 @@ std::string SearchReport(const std::vector<nic::FoundNic>& found) {
 std::string StatusReport(const std::vector<nic::PolledPrinter>& printers) {
   std::string out;
   for (const nic::PolledPrinter& p : printers) {
-    const nic::StatusMessage message = nic::InterpretStatus(WordsOf(p.info), p.info.family);
+    const nic::StatusMessage message = nic::InterpretStatus(nic::StatusWordsOf(p.info), p.info.family);
     char line[512];
     std::snprintf(line, sizeof line, "%-16s%-19s%-20s%s\n", p.ip, p.mac, message.stateTag,
                   message.title);
