@@ -1,5 +1,6 @@
 #pragma once
-// GDI objects (bitmaps, brushes, fonts, pens, regions), device contexts that
+// GDI objects (bitmaps, brushes, fonts, pens, regions), icons and cursors
+// that were made or loaded unshared (DestroyIcon), device contexts that
 // were created (DeleteDC) and the one of a window that was only borrowed
 // (ReleaseDC), and an object selected into a context for a while.
 
@@ -18,6 +19,13 @@ using GdiObject = Owner<GdiObjectKind<Object>>;
 using Bitmap = GdiObject<HBITMAP>;
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
+
+struct IconKind {
+  using Handle = HICON;
+  static Handle Empty() noexcept { return nullptr; }
+  static void Release(Handle icon) noexcept { DestroyIcon(icon); }
+};
+using Icon = Owner<IconKind>;
 
 struct DeviceContextKind {
   using Handle = HDC;
