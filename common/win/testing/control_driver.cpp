@@ -78,6 +78,17 @@ void PressKey(HWND control, UINT virtualKey) {
   Key(control, WM_KEYUP, virtualKey);
 }
 
+HWND FocusedWindow(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void TypeIntoFocus(HWND window, const std::wstring& text) {
+  for (const wchar_t c : text) TypeKeys(FocusedWindow(window), std::wstring(1, c));
+}
+
 void Paste(HWND control, const std::wstring& text) {
   if (!OpenClipboard(nullptr)) return;
   EmptyClipboard();

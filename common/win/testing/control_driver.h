@@ -18,6 +18,11 @@ namespace testkit {
 // character (or key), in order.
 void TypeKeys(HWND control, const std::wstring& text);
 void PressKey(HWND control, UINT virtualKey);
+// The window that has the keyboard focus on the thread of `window` (fields
+// that move the focus between their parts as the user types).
+HWND FocusedWindow(HWND window);
+// Keys typed one at a time into whichever window has the focus then.
+void TypeIntoFocus(HWND window, const std::wstring& text);
 // The text through the clipboard and WM_PASTE, as Ctrl+V would bring it.
 void Paste(HWND control, const std::wstring& text);
 

@@ -1,0 +1,40 @@
+#pragma once
+// What every COM object of the folder shares: an interlocked reference
+// count, and the module lock it holds while alive (DllCanUnloadNow answers
+// S_OK only when none is left).
+
+#include <windows.h>
+
+#include "nicconf/folder/module.h"
+
+class ModuleObject {
+ public:
+  ModuleObject() { LockFolderModule(); }
+  virtual ~ModuleObject() { UnlockFolderModule(); }
+  ModuleObject(const ModuleObject&) = delete;
+  ModuleObject& operator=(const ModuleObject&) = delete;
+
+ protected:
+  ULONG AddReference() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+  ULONG Release_() {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+
+ private:
+  LONG references_ = 1;
+};
+
+// AddRef and Release of a class deriving from ModuleObject and its interfaces.
+#define FOLDER_OBJECT_REFERENCES                                         \
+  STDMETHODIMP_(ULONG) AddRef() override { return AddReference(); }     \
+  STDMETHODIMP_(ULONG) Release() override { return Release_(); }
+
+// Hands out `object` as the interface asked for, taking a reference.
+template <typename Interface>
+HRESULT HandOut(Interface* object, void** out) {
+  object->AddRef();
+  *out = object;
+  return S_OK;
+}

@@ -1,0 +1,66 @@
+#include "nicconf/folder/module.h"
+
+#include <objbase.h>
+
+#include "nicconf/exchange/network.h"
+#include "nicconf/folder/field_controls.h"
+#include "nicconf/folder/folder_files.h"
+#include "nicconf/folder/folder_messages.h"
+#include "nicconf/picture/shell/printer_picture.h"
+
+namespace {
+
+FolderModule module;
+
+// After unregistering, the module's data files go at its next attach or
+// detach, so an uninstalled folder leaves nothing beside it.
+void DeleteDataFilesIfUnregistered() {
+  if (!module.unregistered) return;
+  DeleteFileA(nic::SettingsFileOf(ModulePath()).path.c_str());
+  DeleteFileA(BesideModule("nic").c_str());
+}
+
+}  // namespace
+
+FolderModule& FolderState() { return module; }
+HINSTANCE FolderInstance() { return module.instance; }
+
+std::string ModulePath() {
+  char path[MAX_PATH + 1];
+  const DWORD length = GetModuleFileNameA(module.instance, path, MAX_PATH);
+  return std::string(path, length < MAX_PATH ? length : 0);
+}
+
+std::string BesideModule(const char* extension) {
+  std::string path = ModulePath();
+  const std::size_t dot = path.rfind('.');
+  const std::size_t slash = path.find_last_of("\\/");
+  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) path.resize(dot);
+  return path + "." + extension;
+}
+
+void AttachFolderModule(HINSTANCE instance) {
+  module.instance = instance;
+  DisableThreadLibraryCalls(instance);
+  DeleteDataFilesIfUnregistered();
+  LoadFolderSettings();
+  RegisterFieldClasses(instance);
+  const std::string path = ModulePath();
+  StartPictures(path.substr(0, path.find_last_of('\\') + 1));
+  nic::NetworkSeams seams;
+  seams.messages = FolderMessageCalls();
+  module.tcpUsable = nic::StartNetwork(seams);
+}
+
+void DetachFolderModule(bool processEnding) {
+  if (module.tcpUsable && !processEnding) nic::StopNetwork();
+  module.tcpUsable = false;
+  StopPictures(processEnding);
+  UnregisterFieldClasses();
+  // A module that was unregistered writes no settings beside itself again.
+  if (!module.unregistered) SaveFolderSettings();
+  DeleteDataFilesIfUnregistered();
+}
+
+void LockFolderModule() { InterlockedIncrement(&module.locks); }
+void UnlockFolderModule() { InterlockedDecrement(&module.locks); }

@@ -1,0 +1,40 @@
+#pragma once
+// The one state of nicconf.dll, reached only from its entries (DllMain, the
+// exports, the COM objects the host calls): the module's handle and lock
+// count, the loaded printer list, the view settings and which transports
+// could be opened.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "nicconf/folder/core/view_settings.h"
+#include "nicproto/printer_record.h"
+
+struct FolderModule {
+  HINSTANCE instance = nullptr;
+  LONG locks = 0;  // live objects and server locks
+  std::vector<nic::PrinterRecord> loaded;  // the list as last read from the file
+  nic::ViewSettings settings;
+  bool settingsWritable = true;
+  bool unregistered = false;
+  bool tcpUsable = false;
+  bool ipxUsable = false;
+};
+
+FolderModule& FolderState();
+HINSTANCE FolderInstance();
+
+// The module's full path, and the same with its extension replaced ("nic",
+// "ini").
+std::string ModulePath();
+std::string BesideModule(const char* extension);
+
+// Process attach and detach, in their order.
+void AttachFolderModule(HINSTANCE instance);
+void DetachFolderModule(bool processEnding);
+
+// Every COM object counts itself while alive.
+void LockFolderModule();
+void UnlockFolderModule();
