@@ -2,6 +2,8 @@
 // Resource numbers of nicconf.dll (shared by the code and the resource
 // script).
 
+#define IDI_FOLDER 1
+
 #define kFolderScript 101
 #define kHandlerScript 125
 

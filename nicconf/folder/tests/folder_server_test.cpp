@@ -172,6 +172,19 @@ TEST_F(FolderServer, WithoutANetworkClientTheFolderCannotBeInitialised) {
   persist->Release();
 }
 
+// What the host shows for the folder itself ("%MODULE%,0"): the first icon
+// of the DLL, in both sizes.
+TEST(FolderModule, TheDefaultIconIsTheFoldersOwn) {
+  HMODULE dll = LoadLibraryExA(ModuleBeside("nicconf.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(dll, nullptr);
+  for (int size : {32, 16}) {
+    HICON icon = static_cast<HICON>(LoadImageA(dll, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
+    EXPECT_NE(icon, nullptr) << size;
+    DestroyIcon(icon);
+  }
+  FreeLibrary(dll);
+}
+
 // A copy of the DLL in a folder of its own, unregistered: it leaves neither
 // its settings nor its list behind when it is unloaded. Registered, it keeps
 // the list and writes its settings.
