@@ -36,8 +36,10 @@ DWORD OpenContext() {
   return opened;
 }
 
-bool RealKeyExists(const char* key) {
-  return RunConsole(std::string("reg.exe query \"HKLM\\") + key + "\"", 10000).exitCode == 0;
+bool RealKeyExists(const char* key, const char* value = nullptr) {
+  std::string command = std::string("reg.exe query \"HKLM\\") + key + "\"";
+  if (value != nullptr) command += std::string(" /v ") + value;
+  return RunConsole(command, 10000).exitCode == 0;
 }
 
 // The first test: mpr has not been loaded with a provider yet.
@@ -56,7 +58,7 @@ TEST(NetworkProvider, InstalledTheContextOpensAndAfterwardsNothingIsLeft) {
   }
   EXPECT_EQ(GetFileAttributesA(InstalledNetworkProvider::InstalledPath().c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_FALSE(RealKeyExists("System\\CurrentControlSet\\Services\\NicSuiteNet"));
-  EXPECT_FALSE(RealKeyExists("System\\CurrentControlSet\\Control\\NetworkProvider"));
+  EXPECT_FALSE(RealKeyExists("System\\CurrentControlSet\\Control\\NetworkProvider\\Order", "ProviderOrder"));
   EXPECT_EQ(OpenContext(), static_cast<DWORD>(ERROR_NO_NETWORK));
 }
 
