@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "nicconf/ipx/core/ipx_job.h"
-#include "nicconf/ipx/core/tests/ipx_frames.h"
+#include "nicconf/ipx/testing/ipx_frames.h"
 
 namespace nic::ipx {
 namespace {

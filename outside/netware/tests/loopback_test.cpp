@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "outside/netware/directory_tree.h"
+#include "outside/netware/loopback_ipx.h"
+
+namespace netware_standin {
+namespace {
+
+TEST(LoopbackIpx, SegmentFileAndStationAddresses) {
+  const Segment s = ReadSegment(
+      "# office\nlocal 1A 00001B000001\nstation 1A 00:80:87:00:01:11\nstation 1A zz\nport 29000\n");
+  ASSERT_TRUE(s.hasLocal);
+  ASSERT_EQ(s.stations.size(), 1u);  // the malformed line is skipped
+  EXPECT_EQ(StationIp(s.stations[0]), "127.0.0.1");
+  EXPECT_EQ(StationPort(s, s.stations[0]), 29000 + 0x1A11);
+  EXPECT_EQ(StationPort(s, s.local), 29000 + 0x1A01);
+}
+
+TEST(LoopbackIpx, EnvelopeCarriesTheSource) {
+  const Station from{{0, 0, 0, 0x1A}, {0, 0x80, 0x87, 0, 1, 0x11}};
+  const std::uint8_t socket[2] = {0x40, 0x01};
+  const std::uint8_t data[] = {'c', 'f', 'm'};
+  const auto wrapped = Wrap(from, socket, data);
+  Station source{};
+  std::uint8_t sourceSocket[2];
+  std::span<const std::uint8_t> body;
+  ASSERT_TRUE(Unwrap(wrapped, source, sourceSocket, body));
+  EXPECT_TRUE(SameStation(source, from));
+  EXPECT_EQ(sourceSocket[0], 0x40);
+  EXPECT_EQ(body.size(), 3u);
+  EXPECT_FALSE(Unwrap(std::span<const std::uint8_t>(wrapped).first(11), source, sourceSocket, body));
+}
+
+TEST(DirectoryTree, SubordinatesOfRootAndOfAContext) {
+  const auto directory = ReadDirectory(
+      "ACME\tOrganization\nSALES.ACME\tOrganizational Unit\nPRN.SALES.ACME\tQueue\r\nbad line\n");
+  ASSERT_EQ(directory.size(), 3u);
+  const auto root = Subordinates(directory, "[Root]");
+  ASSERT_EQ(root.size(), 1u);
+  EXPECT_EQ(root[0].name, "ACME");
+  EXPECT_EQ(Subordinates(directory, "ACME.[Root]")[0].name, "SALES");
+  const auto sales = Subordinates(directory, "SALES.ACME");
+  ASSERT_EQ(sales.size(), 1u);
+  EXPECT_EQ(sales[0].baseClass, "Queue");
+}
+
+}  // namespace
+}  // namespace netware_standin
