@@ -34,7 +34,10 @@ LoopbackNic::~LoopbackNic() {
   WSACleanup();
 }
 
-std::string LoopbackNic::lastName() const { return name_; }
+std::string LoopbackNic::lastName() const {
+  std::lock_guard<std::mutex> hold(nameLock_);
+  return name_;
+}
 
 void LoopbackNic::Run() {
   std::uint8_t buffer[2048];
@@ -57,8 +60,9 @@ void LoopbackNic::Run() {
 
 void LoopbackNic::Answer(const netware_standin::Station& to,
                          std::span<const std::uint8_t> request) {
+  const std::string name = lastName();
   NicAnswer answer = settings_.answer;
-  answer.name = name_.c_str();
+  answer.name = name.c_str();
   const FrameKind extended = ClassifyExtendedHeader(request);
   if (extended == FrameKind::ExtProbeRequest || extended == FrameKind::ExtSetRequest) {
     if (extended == FrameKind::ExtSetRequest) {
@@ -85,8 +89,11 @@ void LoopbackNic::Answer(const netware_standin::Station& to,
     Send(to, StatusDatagram("MFG:NRV;MDL:LP-1;" + ExtStatus(0, {1, 1})));
   } else if (kind == FrameKind::SetRequest) {
     ++sets_;
-    char name[kAttributeValueSize + 1] = {};
-    if (GetTextAttribute(*written, tag::kName, name, sizeof name)) name_ = name;
+    char writtenName[kAttributeValueSize + 1] = {};
+    if (GetTextAttribute(*written, tag::kName, writtenName, sizeof writtenName)) {
+      std::lock_guard<std::mutex> hold(nameLock_);
+      name_ = writtenName;
+    }
     std::vector<std::uint8_t> reply = ProbeReply(answer);
     reply[0] = 'c';
     reply[1] = 'f';

@@ -6,6 +6,7 @@
 #include <winsock2.h>
 
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -43,7 +44,8 @@ class LoopbackNic {
 
   netware_standin::Segment segment_;
   LoopbackNicSettings settings_;
-  std::string name_;
+  mutable std::mutex nameLock_;
+  std::string name_;  // changed by a set request
   SOCKET socket_ = INVALID_SOCKET;
   std::atomic<bool> stop_{false};
   std::atomic<int> probes_{0};
