@@ -17,10 +17,8 @@
 
 namespace nic::ipx {
 
-inline constexpr int kMessageAllocationFailed = 5103;  // "メモリアロケートに失敗しました。"
-
 // Where the job blocks and result lists come from; a test hands one that
-// fails.
+// fails. A block that cannot be had shows kMessageAllocationFailed (5103).
 struct MemoryCalls {
   void* context;
   void* (*allocate)(void* context, std::size_t size);

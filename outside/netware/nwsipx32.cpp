@@ -1,21 +1,19 @@
 // NWSIPX32.DLL stand-in: IPX datagram sockets carried over UDP on loopback
-// (loopback_ipx.h). Sends complete at once; a receive completes when a
-// datagram reaches its socket (one arriving with no receive posted is
-// dropped, as on a real segment). Completions are reported through the
-// block's event group.
+// (loopback_ipx.h). Sends complete at once. Arrived datagrams are handed to
+// posted receives while a caller waits for completions, so the library runs
+// no thread of its own and can be freed at any time; one found with no
+// receive posted is dropped, as on a real segment. Completions are reported
+// through the block's event group.
 #include <winsock2.h>
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
 #include <cstring>
 #include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include "nicconf/ipx/netware_api.h"
 #include "outside/netware/loopback_ipx.h"
@@ -42,7 +40,6 @@ struct Completion {
 
 struct Group {
   std::deque<Completion> done;
-  std::condition_variable ready;
 };
 
 struct Socket {
@@ -50,8 +47,6 @@ struct Socket {
   Station own{};
   std::uint8_t number[2] = {};
   std::deque<Block*> receives;
-  std::atomic<bool> stop{false};
-  std::thread reader;
 };
 
 std::mutex lock;
@@ -64,40 +59,56 @@ void Complete(Block* block, std::uint32_t result) {
   auto group = groups.find(block->group);
   if (group == groups.end()) return;
   group->second->done.push_back({block, result});
-  group->second->ready.notify_all();
 }
 
-void Read(Socket* socket) {
+// Hands every datagram waiting at the sockets to the oldest receive posted
+// on its socket. Called with the lock held.
+void Deliver() {
   std::uint8_t buffer[netware_standin::kEnvelopeSize + 2048];
-  while (!socket->stop.load()) {
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(socket->udp, &readable);
-    timeval wait{0, 50000};
-    if (select(0, &readable, nullptr, nullptr, &wait) <= 0) continue;
-    const int length = recvfrom(socket->udp, reinterpret_cast<char*>(buffer), sizeof buffer, 0,
-                                nullptr, nullptr);
-    if (length <= 0) continue;
-    Station source{};
-    std::uint8_t sourceSocket[2];
-    std::span<const std::uint8_t> data;
-    if (!netware_standin::Unwrap({buffer, static_cast<std::size_t>(length)}, source, sourceSocket,
-                                 data)) {
-      continue;
+  for (auto& entry : sockets) {
+    Socket* socket = entry.second.get();
+    for (;;) {
+      const int length = recvfrom(socket->udp, reinterpret_cast<char*>(buffer), sizeof buffer, 0,
+                                  nullptr, nullptr);
+      if (length < 0) break;  // nothing more (the socket does not block)
+      Station source{};
+      std::uint8_t sourceSocket[2];
+      std::span<const std::uint8_t> data;
+      if (!netware_standin::Unwrap({buffer, static_cast<std::size_t>(length)}, source,
+                                   sourceSocket, data) ||
+          socket->receives.empty()) {
+        continue;
+      }
+      Block* block = socket->receives.front();
+      socket->receives.pop_front();
+      block->pendingReceive = false;
+      nw::Fragment& fragment = block->visible.fragments[0];
+      const std::size_t kept = std::min<std::size_t>(data.size(), fragment.length);
+      if (kept > 0) std::memcpy(fragment.buffer, data.data(), kept);
+      block->visible.receivedLength = static_cast<std::uint32_t>(kept);
+      std::memcpy(block->visible.sourceNetwork, source.network, 4);
+      std::memcpy(block->visible.sourceNode, source.node, 6);
+      Complete(block, nw::kWaitCompleted);
     }
-    std::lock_guard<std::mutex> hold(lock);
-    if (socket->receives.empty()) continue;
-    Block* block = socket->receives.front();
-    socket->receives.pop_front();
-    block->pendingReceive = false;
-    nw::Fragment& fragment = block->visible.fragments[0];
-    const std::size_t kept = std::min<std::size_t>(data.size(), fragment.length);
-    if (kept > 0) std::memcpy(fragment.buffer, data.data(), kept);
-    block->visible.receivedLength = static_cast<std::uint32_t>(kept);
-    std::memcpy(block->visible.sourceNetwork, source.network, 4);
-    std::memcpy(block->visible.sourceNode, source.node, 6);
-    Complete(block, nw::kWaitCompleted);
   }
+}
+
+// Waits up to `ms` for a datagram at any socket. Called without the lock.
+void AwaitDatagram(std::uint32_t ms) {
+  fd_set readable;
+  FD_ZERO(&readable);
+  {
+    std::lock_guard<std::mutex> hold(lock);
+    for (auto& entry : sockets) {
+      if (readable.fd_count < FD_SETSIZE) FD_SET(entry.second->udp, &readable);
+    }
+  }
+  if (readable.fd_count == 0) {
+    Sleep(ms);
+    return;
+  }
+  timeval wait{0, static_cast<long>(ms) * 1000};
+  select(0, &readable, nullptr, nullptr, &wait);
 }
 
 sockaddr_in AddressOf(const Station& station) {
@@ -153,8 +164,8 @@ std::uint32_t NW_CALL NWSipxOpenSocket(std::uint32_t, std::uint32_t, const std::
     WSACleanup();
     return kError;
   }
-  Socket* raw = socket.get();
-  raw->reader = std::thread(Read, raw);
+  u_long nonBlocking = 1;
+  ioctlsocket(socket->udp, FIONBIO, &nonBlocking);
   *handle = nextHandle++;
   sockets[*handle] = std::move(socket);
   return 0;
@@ -180,8 +191,6 @@ std::uint32_t NW_CALL NWSipxCloseSocket(std::uint32_t handle) {
     sockets.erase(found);
     for (Block* block : socket->receives) block->pendingReceive = false;
   }
-  socket->stop.store(true);
-  socket->reader.join();
   closesocket(socket->udp);
   WSACleanup();
   return 0;
@@ -252,18 +261,26 @@ std::uint32_t NW_CALL NWSipxReceiveDatagram(nw::ControlBlock* visible) {
 
 std::uint32_t NW_CALL NWSipxWaitForMultipleEvents(std::uint32_t handle, std::uint32_t timeoutMs,
                                                   nw::ControlBlock** out) {
-  std::unique_lock<std::mutex> hold(lock);
-  auto found = groups.find(handle);
-  if (found == groups.end() || out == nullptr) return kError;
-  Group& group = *found->second;
-  if (!group.ready.wait_for(hold, std::chrono::milliseconds(timeoutMs),
-                            [&] { return !group.done.empty(); })) {
-    return nw::kWaitTimedOut;
+  if (out == nullptr) return kError;
+  const DWORD start = GetTickCount();
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> hold(lock);
+      auto found = groups.find(handle);
+      if (found == groups.end()) return kError;
+      Deliver();
+      Group& group = *found->second;
+      if (!group.done.empty()) {
+        const Completion completion = group.done.front();
+        group.done.pop_front();
+        *out = &completion.block->visible;
+        return completion.result;
+      }
+    }
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= timeoutMs) return nw::kWaitTimedOut;
+    AwaitDatagram(std::min<std::uint32_t>(timeoutMs - elapsed, 10));
   }
-  const Completion completion = group.done.front();
-  group.done.pop_front();
-  *out = &completion.block->visible;
-  return completion.result;
 }
 
 std::uint32_t NW_CALL NWSipxCancelPendingRequest(nw::ControlBlock* visible) {
