@@ -16,21 +16,6 @@ TEST(LoopbackIpx, SegmentFileAndStationAddresses) {
   EXPECT_EQ(StationPort(s, s.local), 29000 + 0x1A01);
 }
 
-TEST(LoopbackIpx, EnvelopeCarriesTheSource) {
-  const Station from{{0, 0, 0, 0x1A}, {0, 0x80, 0x87, 0, 1, 0x11}};
-  const std::uint8_t socket[2] = {0x40, 0x01};
-  const std::uint8_t data[] = {'c', 'f', 'm'};
-  const auto wrapped = Wrap(from, socket, data);
-  Station source{};
-  std::uint8_t sourceSocket[2];
-  std::span<const std::uint8_t> body;
-  ASSERT_TRUE(Unwrap(wrapped, source, sourceSocket, body));
-  EXPECT_TRUE(SameStation(source, from));
-  EXPECT_EQ(sourceSocket[0], 0x40);
-  EXPECT_EQ(body.size(), 3u);
-  EXPECT_FALSE(Unwrap(std::span<const std::uint8_t>(wrapped).first(11), source, sourceSocket, body));
-}
-
 TEST(DirectoryTree, SubordinatesOfRootAndOfAContext) {
   const auto directory = ReadDirectory(
       "ACME\tOrganization\nSALES.ACME\tOrganizational Unit\nPRN.SALES.ACME\tQueue\r\nbad line\n");
