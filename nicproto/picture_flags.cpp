@@ -12,13 +12,6 @@ constexpr std::uint8_t kUnitInstalled = 2;
 // Picture flag of each paper-source entry 0..7.
 constexpr int kSourceFlag[kMaxBlockEntries] = {0, 1, 2, 3, 4, 5, 6, 13};
 
-void MarkSources(const PaperSourceEntry* entries, std::size_t count,
-                 std::uint32_t (&flags)[kPictureFlagCount]) {
-  for (std::size_t i = 0; i < std::min<std::size_t>(count, kMaxBlockEntries); ++i) {
-    if (entries[i].bytes[1] == kSourceInstalled) flags[kSourceFlag[i]] = 1;
-  }
-}
-
 bool UnitInstalled(const AdvancedInfoBlock& adv, std::size_t unit) {
   return unit < std::min<std::size_t>(adv.unitCount, kMaxBlockEntries) &&
          adv.units[unit].bytes[1] == kUnitInstalled;
@@ -36,13 +29,20 @@ void MarkUnits(const AdvancedInfoBlock& adv, std::uint32_t (&flags)[kPictureFlag
 
 }  // namespace
 
+void MarkPaperSourceFlags(const PaperSourceEntry* entries, std::size_t count,
+                          std::uint32_t (&flags)[kPictureFlagCount]) {
+  for (std::size_t i = 0; i < std::min<std::size_t>(count, kMaxBlockEntries); ++i) {
+    if (entries[i].bytes[1] == kSourceInstalled) flags[kSourceFlag[i]] = 1;
+  }
+}
+
 void ComputePictureFlags(const StatusRecord& status, std::uint32_t (&flags)[kPictureFlagCount]) {
   std::fill(std::begin(flags), std::end(flags), 0u);
   if (status.extStatusValid) {
-    MarkSources(status.extStatus.entries, status.extStatus.entryCount, flags);
+    MarkPaperSourceFlags(status.extStatus.entries, status.extStatus.entryCount, flags);
   }
   if (status.advInfoValid) {
-    MarkSources(status.advInfo.entries, status.advInfo.entryCount, flags);
+    MarkPaperSourceFlags(status.advInfo.entries, status.advInfo.entryCount, flags);
     MarkUnits(status.advInfo, flags);
   }
   if (status.advInfo2Valid && (status.advInfo2.byte5 & 0x04) != 0) flags[12] = 1;

@@ -17,6 +17,7 @@ const char* MessageText(int id) {
   switch (id) {
     case kMessageErrorTitle: return "エラー";
     case kMessageUnexpectedError: return "予期せぬエラー(140)";
+    case kMessageAllocationFailed: return "メモリアロケートに失敗しました。";
     default: return "";
   }
 }

@@ -15,6 +15,7 @@ struct MessageCalls {
 // Message numbers the exchange module uses.
 inline constexpr int kMessageErrorTitle = 5505;       // "エラー"
 inline constexpr int kMessageUnexpectedError = 5140;  // "予期せぬエラー(140)"
+inline constexpr int kMessageAllocationFailed = 5103;  // "メモリアロケートに失敗しました。"
 
 // Writes the texts to the error output.
 MessageCalls ErrorOutputMessages();

@@ -6,6 +6,7 @@
 
 #include "common/bounded_text.h"
 #include "nicconf/exchange/start_exchange.h"
+#include "nicconf/exchange/status_summary.h"
 #include "nicconf/exchange/transport.h"
 #include "common/ipv4_text.h"
 #include "nicproto/mac_text.h"
@@ -27,22 +28,6 @@ PolledPrinter FromRecord(const PrinterRecord& record) {
   CopyBoundedText(p.ip, record.ip);
   CopyBoundedText(p.mac, record.mac);
   return p;
-}
-
-void TakeStatus(const StatusRecord& status, PrinterPictureInfo& info) {
-  info.statusReceived = 1;
-  CopyBoundedText(info.model, status.mdl);
-  info.extStatusValid = status.extStatusValid;
-  info.advInfoValid = status.advInfoValid;
-  if (status.extStatusValid) {
-    info.extAlarmBits = status.extStatus.alarmBits;
-    info.family = PrinterFamily(status.extStatus.printerSpecific);
-  }
-  if (status.advInfoValid) info.advAlarmBits = status.advInfo.alarmBits;
-  info.paperSource = status.advInfoValid   ? status.advInfo.bytes12[0]
-                     : status.extStatusValid ? status.extStatus.paperSource
-                                             : 255;
-  ComputePictureFlags(status, info.pictureFlags);
 }
 
 }  // namespace
@@ -174,7 +159,7 @@ void StatusPoll::MatchStatus(std::span<const std::uint8_t> datagram,
     if (addresses_[i] != source) continue;
     if (p.sameIpCount >= 2) return;
     auto status = std::make_unique<StatusRecord>();
-    if (ParseStatusDatagram(datagram, *status)) TakeStatus(*status, p.info);
+    if (ParseStatusDatagram(datagram, *status)) TakeStatusSummary(*status, p.info);
     return;
   }
 }
