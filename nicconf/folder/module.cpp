@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "nicconf/exchange/network.h"
+#include "nicconf/ipx/ipx_jobs.h"
 #include "nicconf/folder/field_controls.h"
 #include "nicconf/folder/folder_files.h"
 #include "nicconf/folder/folder_messages.h"
@@ -50,11 +51,16 @@ void AttachFolderModule(HINSTANCE instance) {
   nic::NetworkSeams seams;
   seams.messages = FolderMessageCalls();
   module.tcpUsable = nic::StartNetwork(seams);
+  module.ipxUsable = nic::ipx::StartIpx(FolderMessageCalls());
 }
 
 void DetachFolderModule(bool processEnding) {
+  // At process exit the jobs' threads are gone already, and waiting for them
+  // under the loader lock would hang.
   if (module.tcpUsable && !processEnding) nic::StopNetwork();
+  if (module.ipxUsable && !processEnding) nic::ipx::StopIpx();
   module.tcpUsable = false;
+  module.ipxUsable = false;
   StopPictures(processEnding);
   UnregisterFieldClasses();
   // A module that was unregistered writes no settings beside itself again.
