@@ -7,10 +7,16 @@
 set -euo pipefail
 native=$1 windows=$2
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../outside/netprovider/install-provider.sh"
 state=$(mktemp -d)
 pid=
+folder_dll=$windows/nicconf/folder/nicconf.dll
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null || true
+  if [ -f "$folder_dll" ]; then
+    "$windows/wine-run" regsvr32.exe /s /u "$("$windows/wine-run" winepath.exe -w "$folder_dll" | tr -d '\r')" || true
+    remove_network_provider "$windows/wine-run" || true
+  fi
   "$windows/wine-run" --stop
   rm -rf "$state"
 }
@@ -37,3 +43,9 @@ echo "\$ wine nicctl.exe status 127.0.3.5 00:80:87:03:00:05   (the Windows build
 "$windows/wine-run" --start
 "$windows/wine-run" "$windows/tools/nicctl/nicctl.exe" status 127.0.3.5 00:80:87:03:00:05 --timeout 1 |
   iconv -f CP932 -t UTF-8 || true
+
+echo
+echo "\$ regsvr32 nicconf.dll   (the printer folder, on a workstation with a network client)"
+install_network_provider "$windows/wine-run" "$windows/outside/netprovider/netprovider.dll"
+"$windows/wine-run" regsvr32.exe /s "$("$windows/wine-run" winepath.exe -w "$folder_dll" | tr -d '\r')"
+"$windows/wine-run" reg.exe query 'HKLM\SOFTWARE\NRV\Prindora\NameSpace' /s | iconv -f CP932 -t UTF-8 || true
