@@ -126,6 +126,22 @@ TEST_F(SendMailTest, NameTooLongGivesTheAddressOnlyFromAndItsEntry) {
             std::string::npos);
 }
 
+// Each value has a 200-byte buffer with its terminator.
+TEST_F(SendMailTest, ValuesOfOneHundredNinetyNineCharactersRead) {
+  const std::string name(199, 'n');
+  const std::string subject(199, 's');
+  Settings(name, "admin@office.test", "127.0.11.2");
+  RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, subject);
+  EXPECT_EQ(Send("a@x.test", ""), 1);
+  const std::string session = Sessions("SMTPSINK_STATE").back();
+  EXPECT_NE(session.find("From: " + name + " <admin@office.test>\r\n"), std::string::npos);
+  EXPECT_NE(session.find("Subject: " + subject + "\r\n"), std::string::npos);
+  // One more and the subject is no longer read: the mail goes without it.
+  RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, subject + "s");
+  EXPECT_EQ(Send("a@x.test", ""), 1);
+  EXPECT_EQ(Sessions("SMTPSINK_STATE").back().find("Subject:"), std::string::npos);
+}
+
 TEST_F(SendMailTest, UnresolvableServerGivesExactlyOneEntryAndNoDialogue) {
   // A label longer than 63 characters fails without asking any name server.
   const std::string server(70, 'n');
