@@ -63,6 +63,8 @@ for round in $(seq "$rounds"); do
   modes="${modes#* } ${modes%% *}"
 done
 
+echo "MB/s per round, in the order run:"
+awk '{ printf "  %-13s %s\n", $1, $2 }' "$state/rates"
 median() {
   awk -v m="$1" '$1 == m { print $2 }' "$state/rates" | sort -n |
     awk '{ v[NR] = $1 } END { printf "%.1f\n", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
