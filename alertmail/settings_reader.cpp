@@ -11,10 +11,11 @@ namespace {
 constexpr std::size_t kValueBuffer = 200;
 
 // A value read into a zero-filled 200-byte buffer; one that does not fit
-// with its terminator cannot be read.
+// with its terminator cannot be read: 199 characters and their zero do, and
+// so do 199 characters stored without one, but not 200.
 bool ReadValue(const RegistryKey& key, const char* name, std::string& value) {
-  const std::optional<std::string> text = key.ReadText(name, kValueBuffer - 1);
-  if (!text) return false;
+  const std::optional<std::string> text = key.ReadText(name, kValueBuffer);
+  if (!text || text->size() >= kValueBuffer) return false;
   value = *text;
   return true;
 }

@@ -15,10 +15,14 @@ struct PoolMember {
   std::uint32_t priority = 0;
   std::string driver;      // its "Printer Driver"
   ManagerHandle manager;   // null when the status manager does not know it
+  std::string port;        // its "Port" item as read at open, up to the zero
+  std::uint32_t extStatus = 0;  // its "PrinterExtStatus" at open; scores read it afresh
 };
 
 // The members listed for `queue`, in order; a name whose printer has no
-// driver value is left out.
+// driver value is left out. Each member's port and state are asked of the
+// status manager as it joins; the queue's "PDD_DefaultPrinter" is read too,
+// though nothing depends on it.
 std::vector<PoolMember> ReadPool(const std::string& queue, const StatusManager& link);
 
 }  // namespace printproc

@@ -11,31 +11,61 @@ constexpr std::string_view kRunStart = "\x1B$B";
 constexpr std::string_view kRunEnd = "\x1B(B";
 constexpr std::string_view kWordStart = "=?ISO-2022-JP?B?";
 constexpr std::string_view kWordEnd = "?=";
+// The most bytes one word carries: 57 characters are left for Base64, which
+// hold 14 whole groups of four, 42 bytes (a word of 74 characters).
+constexpr std::size_t kPieceLimit =
+    (kEncodedWordLimit - kWordStart.size() - kWordEnd.size()) / 4 * 3;
 
-// The run's closing escape belongs to the encoded word, so the header goes
-// back to ASCII inside it; a run left open runs to the end of the text.
-std::size_t RunStop(std::string_view text, std::size_t start) {
-  const std::size_t end = text.find(kRunEnd, start + kRunStart.size());
-  return end == std::string_view::npos ? text.size() : end + kRunEnd.size();
+// The next unit of the text that must not be split: an escape that changes
+// the character set, one double-byte character inside a run, else one byte.
+// A run's last odd byte (only in text that did not come from the converter)
+// is a unit of its own, so nothing is dropped.
+std::size_t UnitLength(std::string_view text, std::size_t at, bool inRun) {
+  const std::string_view rest = text.substr(at);
+  if (rest.starts_with(kRunStart) || rest.starts_with(kRunEnd)) return 3;
+  if (!inRun || rest.size() < 2 || rest[1] == '\x1B') return 1;
+  return 2;
+}
+
+// Cuts the text into pieces that each start in ASCII and end in ASCII and
+// fit one encoded word; the set in force where a piece is cut is closed at
+// its end and opened again at the start of the next one.
+std::string EncodedWords(std::string_view text) {
+  std::string result;
+  std::string piece;
+  bool inRun = false;
+  const auto closePiece = [&] {
+    if (inRun) piece += kRunEnd;
+    if (!result.empty()) result += ' ';
+    result += kWordStart;
+    result += Base64(piece);
+    result += kWordEnd;
+    piece.clear();
+    if (inRun) piece += kRunStart;
+  };
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = UnitLength(text, at, inRun);
+    const std::string_view unit = text.substr(at, length);
+    bool runAfter = inRun;
+    if (unit == kRunStart) runAfter = true;
+    if (unit == kRunEnd) runAfter = false;
+    // The piece must keep room for the escape that closes a run it ends in,
+    // and a run it opens for its first character: a word never ends in an
+    // empty run.
+    const std::size_t need = piece.size() + length + (runAfter ? kRunEnd.size() : 0) +
+                             (unit == kRunStart ? 2 : 0);
+    if (need > kPieceLimit) closePiece();
+    piece += unit;
+    inRun = runAfter;
+    at += length;
+  }
+  closePiece();
+  return result;
 }
 
 std::string Encode(std::string_view text) {
-  std::string result;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const std::size_t start = text.find(kRunStart, pos);
-    if (start == std::string_view::npos) {
-      result += text.substr(pos);
-      break;
-    }
-    const std::size_t stop = RunStop(text, start);
-    result += text.substr(pos, start - pos);
-    result += kWordStart;
-    result += Base64(text.substr(start, stop - start));
-    result += kWordEnd;
-    pos = stop;
-  }
-  return result;
+  if (text.find(kRunStart) == std::string_view::npos) return std::string(text);
+  return EncodedWords(text);
 }
 
 }  // namespace

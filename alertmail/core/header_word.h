@@ -1,13 +1,23 @@
 #pragma once
-// A header text for the mail: every ISO-2022-JP run from ESC "$B" to the
-// next ESC "(B" (or the end) becomes "=?ISO-2022-JP?B?" + Base64 + "?=";
-// text outside the runs is copied, so a plain ASCII name stays as it is.
+// A header text for the mail (a name or a subject). A text with no ESC "$B"
+// (ASCII, as the administrator typed it) is copied unchanged. A text with
+// any double-byte run is written whole as encoded words
+// "=?ISO-2022-JP?B?" + Base64 + "?=", separated by single spaces: each word
+// carries a piece of the text that stands on its own (it opens with ESC "$B"
+// when it starts inside a run and goes back to ASCII at its end), no word is
+// longer than 75 characters, and a double-byte character is never split.
+// Readers drop the spaces between encoded words, so every character the
+// administrator typed, spaces included, travels inside the words, and the
+// text reads back exactly as it was written.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace alertmail {
+
+// The longest encoded word a header may hold.
+inline constexpr std::size_t kEncodedWordLimit = 75;
 
 // False, with `out` left empty, when the result and its terminating zero
 // would not fit in `capacity` bytes.

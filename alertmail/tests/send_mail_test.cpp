@@ -126,6 +126,22 @@ TEST_F(SendMailTest, NameTooLongGivesTheAddressOnlyFromAndItsEntry) {
             std::string::npos);
 }
 
+// Each value has a 200-byte buffer with its terminator.
+TEST_F(SendMailTest, ValuesOfOneHundredNinetyNineCharactersRead) {
+  const std::string name(199, 'n');
+  const std::string subject(199, 's');
+  Settings(name, "admin@office.test", "127.0.11.2");
+  RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, subject);
+  EXPECT_EQ(Send("a@x.test", ""), 1);
+  const std::string session = Sessions("SMTPSINK_STATE").back();
+  EXPECT_NE(session.find("From: " + name + " <admin@office.test>\r\n"), std::string::npos);
+  EXPECT_NE(session.find("Subject: " + subject + "\r\n"), std::string::npos);
+  // One more and the subject is no longer read: the mail goes without it.
+  RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, subject + "s");
+  EXPECT_EQ(Send("a@x.test", ""), 1);
+  EXPECT_EQ(Sessions("SMTPSINK_STATE").back().find("Subject:"), std::string::npos);
+}
+
 TEST_F(SendMailTest, UnresolvableServerGivesExactlyOneEntryAndNoDialogue) {
   // A label longer than 63 characters fails without asking any name server.
   const std::string server(70, 'n');
@@ -162,13 +178,34 @@ TEST_F(SendMailTest, BodyIsIsoTwentyTwentyTwoJp) {
   EXPECT_NE(session.find("Content-Type: text/plain; charset=ISO-2022-JP\r\n"), std::string::npos);
 }
 
-// Left for the decoding check that runs after this program (decode_mail.py).
-TEST_F(SendMailTest, JapaneseMailForTheIndependentDecoder) {
-  RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, "トナー交換のお知らせ");
-  Settings("山田 太郎", "admin@office.test", "127.0.11.4");
+// Left for the decoding check that runs after this program (decode_mail.py),
+// which expects these mails in this order: names and subjects where a
+// strict reader and a lenient one must both show exactly what was typed
+// (spaces between and beside Japanese runs, ASCII glued to a run, a name
+// that takes several encoded words).
+TEST_F(SendMailTest, JapaneseMailsForTheIndependentDecoder) {
   RegistrySandbox::SetString(dav::kMailKey, dav::kCompany, "株式会社サンプル");
-  Send("a@x.test", "", "ＥＰカートリッジを交換してください。\r\n.\r\n以上");
-  EXPECT_EQ(Sessions("SMTPSINK_DECODE_STATE").size(), 1u);
+  const struct {
+    const char* name;
+    const char* subject;
+  } mails[] = {
+      {"山田 太郎", "トナー交換のお知らせ"},
+      {"NRV 山田", "[PD Report] トナー交換のお知らせ"},
+      {"NRV山田", "[PD Report]トナー切れ PRN1"},
+      {"東京本社 総務部 情報システム課 プリンタ管理担当 山田 太郎",
+       "[PD Report] 東京本社 二階 PRN1 の定期保守の時期です (150000 pages)"},
+  };
+  for (const auto& mail : mails) {
+    RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, mail.subject);
+    Settings(mail.name, "admin@office.test", "127.0.11.4");
+    Send("a@x.test", "", "ＥＰカートリッジを交換してください。\r\n.\r\n以上");
+  }
+  const auto sessions = Sessions("SMTPSINK_DECODE_STATE");
+  ASSERT_EQ(sessions.size(), std::size(mails));
+  // The long name and subject went out as several words, not left out.
+  EXPECT_NE(sessions.back().find("?= =?ISO-2022-JP?B?"), std::string::npos);
+  EXPECT_NE(sessions.back().find("Subject: =?ISO-2022-JP?B?"), std::string::npos);
+  EXPECT_EQ(sessions.back().find("From: admin@office.test\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // a Win32 error code; the open mode changes nothing here.
 #include <windows.h>
 
+#include <string>
 #include <type_traits>
 
 #include "common/status_manager_api.h"
@@ -25,6 +26,9 @@ int ReadStatus(void* manager, const char* item, void* buffer, std::uint32_t size
   if (!itemSize) return ERROR_INVALID_PARAMETER;
   const std::optional<std::wstring> printer = PrinterOfOpenHandle(manager);
   if (!printer) return ERROR_INVALID_HANDLE;
+  // Every ask of a known item on an open handle counts, so callers' tests
+  // see which items were asked and how often.
+  CountOne(*printer, (std::string(kReadsPrefix) + item).c_str());
   if (buffer == nullptr || size < *itemSize) return ERROR_INSUFFICIENT_BUFFER;
   return ReadItem(*printer, item, buffer, *itemSize);
 }

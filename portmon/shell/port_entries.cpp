@@ -113,7 +113,10 @@ BOOL WINAPI AddPortExEntry(LPWSTR server, DWORD level, LPBYTE buffer, LPWSTR mon
     if (duplicate || !PassesHostNameCheck(ToAnsi(name, 1024))) return Fail(ERROR_INVALID_PARAMETER);
 
     Monitor& monitor = Monitor::Instance();
-    const DWORD address = DottedAddress(name);
+    // A host name is stored as all ones, which the monitor reads as "resolve
+    // the name".
+    const DWORD parsed = DottedAddress(name);
+    const DWORD address = parsed != 0 ? parsed : 0xFFFFFFFF;
     {
       std::lock_guard guard(monitor.lock());
       monitor.Add(name, address);

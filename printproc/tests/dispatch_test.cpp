@@ -160,6 +160,19 @@ TEST_F(DispatchTest, TheStatusManagerLearnsWhereTheJobWent) {
   }
 }
 
+// Open asks every member that joins its port and its state, once each,
+// before any job is there to score.
+TEST_F(DispatchTest, OpenAsksEachMemberItsPortAndItsState) {
+  SetPool({"Laser A", "Laser B"});
+  const HANDLE processor = Open();
+  ASSERT_NE(processor, nullptr);
+  for (const char* printer : {"Laser A", "Laser B"}) {
+    EXPECT_EQ(Counter(printer, "Reads Port"), 1u) << printer;
+    EXPECT_EQ(Counter(printer, "Reads PrinterExtStatus"), 1u) << printer;
+  }
+  EXPECT_TRUE(table.close(processor));
+}
+
 TEST_F(DispatchTest, ADocumentThePrinterWillNotStartFailsAfterReportingIt) {
   SetPool({"Laser A"});
   spooler->refusingDocuments = {"Laser A"};

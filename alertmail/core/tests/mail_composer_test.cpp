@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -86,6 +87,27 @@ TEST(MailComposer, JapaneseNameAndSubjectAreEncodedWords) {
   EXPECT_NE(mail.header.find("From: =?ISO-2022-JP?B?GyRCRnxLXBsoQg==?= <admin@office.test>\r\n"),
             std::string::npos);
   EXPECT_NE(mail.header.find("Subject: =?ISO-2022-JP?B?GyRCRnxLXBsoQg==?=\r\n"), std::string::npos);
+}
+
+// Several encoded words still fit the 400-byte header capacity up to five
+// full words (90 double-byte characters); the sixth word no longer does.
+TEST(MailComposer, ALongJapaneseNameFitsAsSeveralWordsUpToTheCapacity) {
+  MailSettings settings = Settings();
+  std::string name;
+  for (int i = 0; i < 90; ++i) name += "あ";
+  settings.name = name;
+  ComposedMail mail = ComposeMail(settings, Request("a@x.test", ""), "PRN1", kTime);
+  const std::size_t from = mail.header.find("From: =?ISO-2022-JP?B?");
+  ASSERT_NE(from, std::string::npos);
+  const std::string line = mail.header.substr(from, mail.header.find("\r\n", from) - from);
+  EXPECT_EQ(std::count(line.begin(), line.end(), ' '), 6);  // five words, then the address
+  EXPECT_TRUE(mail.errors.empty());
+
+  settings.name = name + "あ";
+  mail = ComposeMail(settings, Request("a@x.test", ""), "PRN1", kTime);
+  EXPECT_NE(mail.header.find("From: admin@office.test\r\n"), std::string::npos);
+  ASSERT_FALSE(mail.errors.empty());
+  EXPECT_EQ(mail.errors[0], "文字列が長すぎるため、送信元名は付加されません。\r\n");
 }
 
 TEST(MailComposer, IncompleteSettingsLeaveHeaderAndSignatureOut) {

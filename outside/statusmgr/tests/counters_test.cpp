@@ -25,6 +25,25 @@ TEST_F(CountersTest, EverySuccessfulOpenAndEveryCloseIsCounted) {
   EXPECT_EQ(Counter(printer, kCloses), 3u);
 }
 
+TEST_F(CountersTest, EachReadIsCountedUnderItsItem) {
+  const std::string printer = AddPrinter("p");
+  void* manager = Open(printer);
+  BYTE port[260] = {};
+  std::uint32_t needed = 0;
+  get(manager, "Port", port, sizeof port, &needed);
+  getDirect(manager, "Port", port, sizeof port, &needed);
+  get(manager, "Port", port, 4, &needed);  // too small, but asked all the same
+  BYTE word[4] = {};
+  get(manager, "PrinterExtStatus", word, sizeof word, &needed);
+  get(manager, "NoSuchItem", word, sizeof word, &needed);
+  EXPECT_EQ(Counter(printer, "Reads Port"), 3u);
+  EXPECT_EQ(Counter(printer, "Reads PrinterExtStatus"), 1u);
+  EXPECT_EQ(Counter(printer, "Reads NoSuchItem"), std::nullopt);
+  EXPECT_EQ(close(manager), 0);
+  get(manager, "Port", port, sizeof port, &needed);  // a closed handle reads nothing
+  EXPECT_EQ(Counter(printer, "Reads Port"), 3u);
+}
+
 TEST_F(CountersTest, AFailedOpenCountsNothingAndCreatesNoKey) {
   const std::string printer = PrinterName("absent");
   void* manager = nullptr;

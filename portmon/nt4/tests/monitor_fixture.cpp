@@ -44,6 +44,16 @@ bool MonitorTest::ValueExists(const std::wstring& name) {
                       nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+std::optional<DWORD> MonitorTest::DwordValue(const std::wstring& name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, root.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr,
+                   &value, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 bool MonitorTest::SubkeyExists(const std::wstring& name) {
   const std::wstring path = root + L"\\" + name;
   return static_cast<bool>(RegistryKey::Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_READ));

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <winsplp.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ class MonitorTest : public ::testing::Test {
   void SetDwordValue(const std::wstring& name, DWORD value);
   void CreateSubkey(const std::wstring& name);
   bool ValueExists(const std::wstring& name);
+  // The port's stored address; nothing when the value is missing or no DWORD.
+  std::optional<DWORD> DwordValue(const std::wstring& name);
   bool SubkeyExists(const std::wstring& name);
 
   std::vector<std::wstring> PortNames();

@@ -118,6 +118,20 @@ TEST_F(MonitorTest, AddPortExChecksMonitorNameLevelAndName) {
   EXPECT_EQ(PortNames(), Names{L"prn-new.office.example"});
 }
 
+// All ones tells the rest of the monitor to resolve the name; a dotted name
+// keeps its address.
+TEST_F(MonitorTest, AddPortExStoresAllOnesForAHostNameAndTheAddressOtherwise) {
+  StartMonitor();
+  for (const wchar_t* name : {L"prn-host.office.example", L"192.168.7.9"}) {
+    PORT_INFO_1W info{const_cast<wchar_t*>(name)};
+    ASSERT_TRUE(table.pfnAddPortEx(nullptr, 1, reinterpret_cast<LPBYTE>(&info),
+                                   const_cast<wchar_t*>(L"NRV Network Port")));
+  }
+  EXPECT_EQ(DwordValue(L"prn-host.office.example"), std::optional<DWORD>(0xFFFFFFFF));
+  // 192.168.7.9 in network byte order, as a little-endian DWORD.
+  EXPECT_EQ(DwordValue(L"192.168.7.9"), std::optional<DWORD>(0x0907A8C0));
+}
+
 // Accepted names reach the dialog: see the dialog tests.
 TEST_F(MonitorTest, AddPortRefusesOtherMonitorNames) {
   StartMonitor();
