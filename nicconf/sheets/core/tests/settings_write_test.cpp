@@ -1,0 +1,57 @@
+#include "nicconf/sheets/core/settings_write.h"
+
+#include <gtest/gtest.h>
+
+namespace nic {
+namespace {
+
+ConfigItemList CommandReply() {
+  ConfigItemList list;
+  SetConfigIp(list, config::kIpAddress, "192.168.1.20");
+  SetConfigIp(list, config::kGateway, "192.168.1.1");
+  SetConfigByte(list, 4, 16);  // the maximum session count
+  SetConfigText(list, config::kName, "PRN1");
+  return list;
+}
+
+TEST(SettingsWrite, ACommandNicGetsExactlyTheItemsThatChanged) {
+  const ConfigItemList baseline = CommandReply();
+  ConfigItemList edited = baseline;
+  EXPECT_TRUE(PresentConfigTags(ChangedConfigItems(baseline, edited)).empty());
+
+  SetConfigByte(edited, 4, 32);
+  SetConfigIp(edited, config::kGateway, "192.168.1.254");
+  const ConfigItemList write = ChangedConfigItems(baseline, edited);
+  EXPECT_EQ(PresentConfigTags(write), (std::vector<std::uint8_t>{config::kGateway, 4}));
+  std::uint8_t sessions = 0;
+  ASSERT_TRUE(GetConfigByte(write, 4, sessions));
+  EXPECT_EQ(sessions, 32);
+
+  // Set back to what it was: nothing to send for it.
+  SetConfigByte(edited, 4, 16);
+  EXPECT_EQ(PresentConfigTags(ChangedConfigItems(baseline, edited)), (std::vector<std::uint8_t>{config::kGateway}));
+}
+
+TEST(SettingsWrite, AnAttributeNicGetsItsReplyWithOnlyTheChangedAttribute) {
+  AttributeRecord reply;
+  SetIpAttribute(reply, tag::kIpAddress, "192.168.1.20");
+  SetTextAttribute(reply, tag::kName, "PRN1");
+  SetByteAttribute(reply, tag::kAccessPeriod, 50);
+  const AttributeRecord baseline = reply;
+  AttributeRecord edited = baseline;
+  AttributeRecord write;
+  EXPECT_FALSE(BuildAttributeWrite(reply, baseline, edited, write));
+
+  SetTextAttribute(edited, tag::kName, "PRN2");
+  ASSERT_TRUE(BuildAttributeWrite(reply, baseline, edited, write));
+  EXPECT_EQ(ChangedAttributeTags(reply, write), (std::vector<std::uint8_t>{tag::kName}));
+  char name[64];
+  ASSERT_TRUE(GetTextAttribute(write, tag::kName, name, sizeof name));
+  EXPECT_STREQ(name, "PRN2");
+  char ip[16];
+  ASSERT_TRUE(GetIpAttribute(write, tag::kIpAddress, ip, sizeof ip));
+  EXPECT_STREQ(ip, "192.168.1.20");
+}
+
+}  // namespace
+}  // namespace nic
