@@ -21,7 +21,9 @@ TEST(MacText, MacTakesOneOrTwoDigitPairs) {
 
 TEST(MacText, CompareMacTextIgnoresCaseAndSeparators) {
   EXPECT_EQ(CompareMacText("0a:5e:91:69:00:00", "0A-5E-91-69-00-00"), 0);
-  EXPECT_NE(CompareMacText("0A:5E:91:69:00:00", "0A5E91690000"), 0);
+  EXPECT_GT(CompareMacText("0A:5E:91:69:00:00", "0A5E91690000"), 0);  // the longer is greater
+  EXPECT_LT(CompareMacText("0A5E91690000", "0A:5E:91:69:00:00"), 0);
+  EXPECT_LT(CompareMacText("0a:5e:91:69:00:00", "0A:5E:91:69:00:01"), 0);
   EXPECT_NE(CompareMacText("0A:5E:91:69:00:01", "0A:5E:91:69:00:00"), 0);
   EXPECT_NE(CompareMacText("0A:5E:91:69:0:0", "0A:5E:91:69:0:0"), 0);  // not 17 characters
 }
