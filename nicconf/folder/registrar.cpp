@@ -11,6 +11,10 @@ namespace {
 
 std::wstring Wide(const std::string& utf8) { return WideFromCodePage(CP_UTF8, utf8); }
 
+std::wstring ChildPath(const std::wstring& parent, const std::string& name) {
+  return parent.empty() ? Wide(name) : parent + L"\\" + Wide(name);
+}
+
 HKEY RootKey(nic::ScriptRoot root) {
   return root == nic::ScriptRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
 }
@@ -25,7 +29,7 @@ class Registration {
  public:
   LONG Keys(HKEY root, const std::wstring& parent, const std::vector<nic::ScriptKey>& keys) {
     for (const nic::ScriptKey& key : keys) {
-      const std::wstring path = parent.empty() ? Wide(key.name) : parent + L"\\" + Wide(key.name);
+      const std::wstring path = ChildPath(parent, key.name);
       if (const LONG failure = Key(root, path, key); failure != ERROR_SUCCESS) return failure;
     }
     return ERROR_SUCCESS;
@@ -65,7 +69,7 @@ class Registration {
 
 void RemoveKeys(HKEY root, const std::wstring& parent, const std::vector<nic::ScriptKey>& keys) {
   for (const nic::ScriptKey& key : keys) {
-    const std::wstring path = parent.empty() ? Wide(key.name) : parent + L"\\" + Wide(key.name);
+    const std::wstring path = ChildPath(parent, key.name);
     if (key.removal == nic::KeyRemoval::NoRemove)
       RemoveKeys(root, path, key.subkeys);
     else

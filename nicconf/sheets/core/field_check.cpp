@@ -105,11 +105,9 @@ std::string CheckNumberLeaving(std::string_view text, int minimum, int maximum) 
   const bool number = AllDigits(text) && text.size() <= 9;
   const long parsed = number ? std::strtol(value.c_str(), nullptr, 10) : -1;
   if (number && parsed >= minimum && parsed <= maximum) return "";
-  char format[256];
-  std::snprintf(format, sizeof format, "%%s は無効な値です。 %d から %d の間の値を指定してください。", minimum,
-                maximum);
   char message[512];
-  std::snprintf(message, sizeof message, format, value.c_str());
+  std::snprintf(message, sizeof message, "%s は無効な値です。 %d から %d の間の値を指定してください。",
+                value.c_str(), minimum, maximum);
   return message;
 }
 

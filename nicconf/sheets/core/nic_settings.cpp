@@ -150,6 +150,11 @@ bool ItemPresent(const NicSettings& settings, std::uint8_t tag) {
   return item != nullptr && item->present;
 }
 
+bool AttributePresent(const NicSettings& settings, std::uint8_t tag) {
+  const Attribute* attribute = tag != 0 ? FindAttribute(settings.attributes, tag) : nullptr;
+  return attribute != nullptr && attribute->present;
+}
+
 }  // namespace
 
 bool IsCommandNic(const NicSettings& settings) {
@@ -174,8 +179,7 @@ std::optional<std::string> ReadSetting(const NicSettings& settings, SettingField
 bool WriteSetting(NicSettings& settings, SettingField field, const std::string& value) {
   const FieldPlace place = PlaceOf(field);
   if (ItemPresent(settings, place.item)) return WriteItem(settings.items, place.item, value);
-  if (place.attribute != 0 && FindAttribute(settings.attributes, place.attribute) != nullptr &&
-      FindAttribute(settings.attributes, place.attribute)->present)
+  if (AttributePresent(settings, place.attribute))
     return WriteAttribute(settings.attributes, place.attribute, value);
   return false;
 }
