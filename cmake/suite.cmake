@@ -130,7 +130,7 @@ function(suite_discovered_tests_need name fixtures environment)
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()
 
-# suite_nicsim_fixture(name CONFIG file PORT control-port)
+# suite_nicsim_fixture(name CONFIG file PORT control-port [OPTIONS nicsim-options...])
 # A simulated printer network started before the tests that name it and
 # stopped after them. The Windows build uses the native simulator.
 set(SUITE_NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build/native CACHE PATH
@@ -139,7 +139,7 @@ function(suite_nicsim_fixture name)
   if(SUITE_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(N "" "CONFIG;PORT" "" ${ARGN})
+  cmake_parse_arguments(N "" "CONFIG;PORT" "OPTIONS" ${ARGN})
   if(SUITE_WINDOWS)
     set(nicsim ${SUITE_NATIVE_BUILD}/tools/nicsim/nicsim)
   else()
@@ -148,7 +148,7 @@ function(suite_nicsim_fixture name)
   set(state ${CMAKE_BINARY_DIR}/nicsim/${name})
   add_test(NAME nicsim.${name}.start
            COMMAND ${PROJECT_SOURCE_DIR}/cmake/nicsim-fixture start ${state} ${nicsim}
-                   ${CMAKE_CURRENT_SOURCE_DIR}/${N_CONFIG} ${N_PORT})
+                   ${CMAKE_CURRENT_SOURCE_DIR}/${N_CONFIG} ${N_PORT} ${N_OPTIONS})
   set_tests_properties(nicsim.${name}.start PROPERTIES FIXTURES_SETUP ${name} TIMEOUT 30)
   add_test(NAME nicsim.${name}.stop COMMAND ${PROJECT_SOURCE_DIR}/cmake/nicsim-fixture stop ${state})
   set_tests_properties(nicsim.${name}.stop PROPERTIES FIXTURES_CLEANUP ${name})

@@ -19,13 +19,13 @@ bool ApplyOption(const std::string& option, const std::string& value, CommandLin
     line.jobDir = value;
   } else if (option == "--log") {
     line.logPath = value;
-  } else if (option == "--control") {
+  } else if (option == "--control" || option == "--ipx-port-base") {
     std::uint16_t port = 0;
     if (!ParsePort(value, port)) {
-      error = "bad control port '" + value + "'";
+      error = "bad port '" + value + "' for " + option;
       return false;
     }
-    line.controlPort = port;
+    (option == "--control" ? line.controlPort : line.ipxPortBase) = port;
   } else if (option == "--network") {
     line.network = value;
   } else if (option == "--broadcast") {

@@ -1,9 +1,11 @@
 #pragma once
 // The nicsim program's arguments:
 //   nicsim --config FILE [--jobs DIR] [--log FILE] [--control PORT]
-//          [--network A.B.C.D/N] [--broadcast A.B.C.D]
+//          [--network A.B.C.D/N] [--broadcast A.B.C.D] [--ipx-port-base PORT]
 // --network lets NICs live outside loopback (only inside a test's own network
-// namespace); --broadcast serves probes sent to that broadcast address.
+// namespace); --broadcast serves probes sent to that broadcast address;
+// --ipx-port-base is the loopback IPX's port base (the NetWare stand-in's
+// segment file says the same).
 
 #include <cstdint>
 #include <optional>
@@ -18,6 +20,7 @@ struct CommandLine {
   std::optional<std::uint16_t> controlPort;
   std::string network;    // empty: loopback only
   std::string broadcast;  // empty: none
+  std::optional<std::uint16_t> ipxPortBase;
 };
 
 // False with a one-line reason.

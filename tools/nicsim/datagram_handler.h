@@ -1,6 +1,8 @@
 #pragma once
-// One datagram that arrived at a loopback address: recorded once, then
-// answered by every NIC living there that is not silent.
+// One datagram that arrived at a NIC: recorded once, then answered by every
+// NIC it reached that is not silent. Over UDP/IP a datagram reaches every NIC
+// living at that loopback address; over IPX it reaches the one NIC whose
+// station socket it came to.
 
 #include <cstdint>
 #include <span>
@@ -15,5 +17,11 @@ namespace nicsim {
 void HandleDatagram(NicRegistry& registry, EventLog& log, const std::string& ip,
                     std::uint16_t localPort, std::span<const std::uint8_t> datagram,
                     const tools::Peer& sender);
+
+// `datagram` is the whole UDP payload, envelope included; replies leave from
+// `fd`, the NIC's station socket on UDP port `localPort`.
+void HandleIpxDatagram(NicRegistry& registry, EventLog& log, NicState& nic, int fd,
+                       std::uint16_t localPort, std::span<const std::uint8_t> datagram,
+                       const tools::Peer& sender);
 
 }  // namespace nicsim

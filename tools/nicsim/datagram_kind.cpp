@@ -73,6 +73,10 @@ DatagramKind ClassifyDatagram(std::span<const std::uint8_t> datagram, std::uint1
                                           : ClassifyCommandRequest(request);
 }
 
+DatagramKind ClassifyIpxRequest(std::span<const std::uint8_t> data) {
+  return ClassifyAttributeRequest(data, data.size() + kPrefixLength);
+}
+
 std::uint16_t ReplyPort(std::span<const std::uint8_t> datagram) {
   if (datagram.size() < kPrefixLength) return 0;
   return static_cast<std::uint16_t>((datagram[0] << 8) | datagram[1]);

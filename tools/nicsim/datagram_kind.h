@@ -16,6 +16,10 @@ const char* EventKindName(DatagramKind kind);
 // A whole datagram as it arrived on `localPort` (8450 or 11299).
 DatagramKind ClassifyDatagram(std::span<const std::uint8_t> datagram, std::uint16_t localPort);
 
+// The IPX data of a datagram that came over IPX, where requests carry no
+// reply-port prefix and only the attribute protocol is spoken.
+DatagramKind ClassifyIpxRequest(std::span<const std::uint8_t> data);
+
 bool IsWakeUpPacket(std::span<const std::uint8_t> datagram);
 
 // The port named by the reply-port prefix (high byte first).

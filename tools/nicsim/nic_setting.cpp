@@ -1,6 +1,7 @@
 #include "tools/nicsim/nic_setting.h"
 
 #include <charconv>
+#include <cstdio>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -43,7 +44,8 @@ bool ParseFault(const std::string& text, Fault& out) {
   static const std::map<std::string, Fault> kFaults = {{"none", Fault::None},
                                                        {"silent", Fault::Silent},
                                                        {"nostatus", Fault::NoStatusDatagram},
-                                                       {"othermaker", Fault::OtherMaker}};
+                                                       {"othermaker", Fault::OtherMaker},
+                                                       {"twice", Fault::AnswersTwice}};
   const auto it = kFaults.find(text);
   if (it == kFaults.end()) return false;
   out = it->second;
@@ -55,6 +57,23 @@ bool ParseMac(const std::string& text, std::string& out) {
   if (!nic::ParseMacText(text.c_str(), mac)) return false;
   char canonical[nic::kMacTextSize];
   nic::FormatMacText(mac, canonical);
+  out = canonical;
+  return true;
+}
+
+// One to eight hex digits, kept as eight upper-case ones; empty takes the
+// NIC off IPX.
+bool ParseIpxNetwork(const std::string& text, std::string& out) {
+  if (text.empty()) {
+    out.clear();
+    return true;
+  }
+  std::uint32_t value = 0;
+  const char* last = text.data() + text.size();
+  const auto [end, failed] = std::from_chars(text.data(), last, value, 16);
+  if (failed != std::errc() || end != last || text.size() > 8) return false;
+  char canonical[9];
+  std::snprintf(canonical, sizeof canonical, "%08X", static_cast<unsigned>(value));
   out = canonical;
   return true;
 }
@@ -105,6 +124,7 @@ const std::map<std::string, Setter>& Setters() {
       {"extAlarmBits", Number(&SimNic::extAlarmBits)},
       {"advancedInfo", Flag(&SimNic::advancedInfo)},
       {"advAlarmBits", Number(&SimNic::advAlarmBits)},
+      {"ipxNetwork", [](SimNic& n, const std::string& v) { return ParseIpxNetwork(v, n.ipxNetwork); }},
       {"fault", [](SimNic& n, const std::string& v) { return ParseFault(v, n.fault); }},
       {"sinkListening", SinkFlag(&PrintSink::listening)},
       {"resetAfter", SinkNumber(&PrintSink::resetAfter)},

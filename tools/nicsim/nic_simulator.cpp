@@ -4,6 +4,7 @@
 #include <optional>
 #include <thread>
 
+#include "outside/netware/loopback_ipx.h"
 #include "tools/nicsim/event_log.h"
 #include "tools/nicsim/sim_loop.h"
 
@@ -20,6 +21,7 @@ bool Refuse(std::string* error, std::string reason) {
 struct Simulator::Impl {
   std::string jobDir;
   std::string broadcast;
+  std::uint16_t ipxPortBase = netware_standin::kDefaultPortBase;
   EventLog log;
   std::unique_ptr<SimLoop> loop;
   std::thread thread;
@@ -37,7 +39,7 @@ bool Simulator::Start(const std::vector<SimNic>& nics, std::string* error) {
   std::filesystem::create_directories(impl_->jobDir, failed);
   if (failed) return Refuse(error, "cannot create " + impl_->jobDir + ": " + failed.message());
   auto loop = std::make_unique<SimLoop>(impl_->jobDir, impl_->log);
-  if (!loop->Open(nics, impl_->broadcast, error)) return false;
+  if (!loop->Open(nics, impl_->broadcast, impl_->ipxPortBase, error)) return false;
   impl_->loop = std::move(loop);
   impl_->thread = std::thread([loop = impl_->loop.get()] { loop->Run(); });
   return true;
@@ -69,6 +71,8 @@ bool Simulator::Find(const std::string& mac, SimNic* nic) const {
 }
 
 void Simulator::SetBroadcastAddress(std::string ip) { impl_->broadcast = std::move(ip); }
+
+void Simulator::SetIpxPortBase(std::uint16_t base) { impl_->ipxPortBase = base; }
 
 void Simulator::SetEventListener(std::function<void(const Event&)> listener) {
   impl_->log.SetListener(std::move(listener));

@@ -4,6 +4,10 @@
 // and the command protocol on UDP 11299, and takes raw print jobs on TCP 9100,
 // writing each job to a file. Several NICs may share one address (each answers
 // with its own MAC), and fault modes make a NIC misbehave on purpose.
+//
+// A NIC given an IPX network also answers the attribute protocol over the
+// NetWare stand-in's loopback IPX (outside/netware/loopback_ipx.h), at its
+// network and with its MAC as the node.
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +22,7 @@ enum class Fault {
   Silent,            // answers nothing on UDP
   NoStatusDatagram,  // answers a probe, but sends no status datagram after it
   OtherMaker,        // describes itself as another maker's NIC
+  AnswersTwice,      // sends every reply twice
 };
 
 struct PrintSink {
@@ -39,6 +44,7 @@ struct SimNic {
   std::uint8_t portStatus = 0;      // attribute 254: bit 0 offline, bit 1 paper out
   bool extendedTextSupported = true;  // bit 7 of attribute 242
   std::string extendedText = "O=OFFICE";
+  std::string ipxNetwork;  // eight hex digits; empty: not on IPX
 
   // The status text; when empty it is built from the fields after it.
   std::string statusText;
@@ -55,7 +61,8 @@ struct SimNic {
 
 // What the simulator saw, in arrival order. `kind` is one of "probe",
 // "set", "extprobe", "extset", "ncm", "exn", "wake", "other" (datagrams, with
-// their bytes, reply-port prefix included), "job" (a finished print job:
+// their bytes, reply-port prefix included; over IPX `nicIp` is the NIC's
+// "network:node" and the bytes are the IPX data after the envelope), "job" (a finished print job:
 // `bytes` empty, `path` its file, `size` its length), "connect" (`path` the
 // file the job will be written to).
 struct Event {
@@ -63,7 +70,7 @@ struct Event {
   std::string nicIp;     // the simulated NIC's address
   std::string peerIp;    // the sender
   std::uint16_t peerPort = 0;
-  std::uint16_t localPort = 0;  // 8450, 11299 or 9100
+  std::uint16_t localPort = 0;  // 8450, 11299 or 9100; over IPX the NIC's UDP port
   std::vector<std::uint8_t> bytes;
   std::string path;
   std::uint64_t size = 0;
@@ -96,6 +103,10 @@ class Simulator {
   // Also serve the attribute port on this broadcast address (a test's own
   // network namespace); set before Start.
   void SetBroadcastAddress(std::string ip);
+
+  // The UDP port base of the loopback IPX (the segment file's "port" line);
+  // set before Start.
+  void SetIpxPortBase(std::uint16_t base);
 
   // Called on the serving thread after each event is recorded; set before
   // Start. It must not call back into the simulator.

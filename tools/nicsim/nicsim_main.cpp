@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   }
   nicsim::Simulator simulator(options.jobDir);
   simulator.SetBroadcastAddress(options.broadcast);
+  if (options.ipxPortBase) simulator.SetIpxPortBase(*options.ipxPortBase);
   if (log.is_open()) {
     simulator.SetEventListener([&log](const nicsim::Event& event) {
       log << nicsim::FormatEventLine(event) << std::endl;

@@ -22,16 +22,19 @@ SimLoop::SimLoop(std::string jobDir, EventLog& log)
       datagram_(kMaxDatagram) {}
 
 bool SimLoop::Open(const std::vector<SimNic>& nics, const std::string& broadcast,
-                   std::string* error) {
+                   std::uint16_t ipxPortBase, std::string* error) {
   if (!wake_) {
     if (error != nullptr) *error = "eventfd failed";
     return false;
   }
   if (!registry_.Open(nics, error)) return false;
-  if (broadcast.empty()) return true;
-  broadcast_ = tools::OpenUdpSocket(broadcast, nic::kAttributePort, error);
-  if (!broadcast_) registry_.Close();
-  return static_cast<bool>(broadcast_);
+  if (!broadcast.empty()) broadcast_ = tools::OpenUdpSocket(broadcast, nic::kAttributePort, error);
+  if ((broadcast.empty() || broadcast_) && OpenIpxSockets(nics, ipxPortBase, ipx_, error)) {
+    return true;
+  }
+  broadcast_.reset();
+  registry_.Close();
+  return false;
 }
 
 void SimLoop::Run() {
@@ -66,6 +69,8 @@ void SimLoop::Call(std::function<void()> task) {
 }
 
 bool SimLoop::Update(const SimNic& nic) {
+  const NicState* current = registry_.FindByMac(nic.mac);
+  if (current != nullptr && current->settings.ipxNetwork != nic.ipxNetwork) return false;
   if (!registry_.Replace(nic)) return false;
   for (const auto& [ip, endpoint] : registry_.endpoints()) {
     jobs_.ApplySink(ip, *registry_.SinkAt(ip));
@@ -82,14 +87,17 @@ std::optional<SimNic> SimLoop::Find(const std::string& mac) {
 void SimLoop::BuildPollSet(MonoNs now) {
   pollFds_.clear();
   targets_.clear();
-  Add(wake_.get(), {TargetKind::Wake, "", 0});
-  if (broadcast_) Add(broadcast_.get(), {TargetKind::Broadcast, "", nic::kAttributePort});
+  Add(wake_.get(), {TargetKind::Wake, "", 0, ""});
+  if (broadcast_) Add(broadcast_.get(), {TargetKind::Broadcast, "", nic::kAttributePort, ""});
   for (const auto& [ip, endpoint] : registry_.endpoints()) {
-    Add(endpoint.attribute.get(), {TargetKind::Datagram, ip, nic::kAttributePort});
-    Add(endpoint.command.get(), {TargetKind::Datagram, ip, nic::kCommandPort});
-    if (endpoint.printListener) Add(endpoint.printListener.get(), {TargetKind::Listener, ip, 0});
+    Add(endpoint.attribute.get(), {TargetKind::Datagram, ip, nic::kAttributePort, ""});
+    Add(endpoint.command.get(), {TargetKind::Datagram, ip, nic::kCommandPort, ""});
+    if (endpoint.printListener) Add(endpoint.printListener.get(), {TargetKind::Listener, ip, 0, ""});
   }
-  for (const int fd : jobs_.Readable(now)) Add(fd, {TargetKind::Connection, "", 0});
+  for (const IpxSocket& socket : ipx_) {
+    Add(socket.fd.get(), {TargetKind::Ipx, "", socket.port, socket.mac});
+  }
+  for (const int fd : jobs_.Readable(now)) Add(fd, {TargetKind::Connection, "", 0, ""});
 }
 
 void SimLoop::Add(int fd, Target target) {
@@ -104,6 +112,7 @@ void SimLoop::Dispatch(const Target& target, int fd) {
     case TargetKind::Broadcast: ReceiveBroadcast(fd); break;
     case TargetKind::Listener: jobs_.Accept(fd, target.ip, *registry_.SinkAt(target.ip)); break;
     case TargetKind::Connection: jobs_.Read(fd, MonotonicNow()); break;
+    case TargetKind::Ipx: ReceiveIpx(fd, target.port, target.mac); break;
   }
 }
 
@@ -144,6 +153,18 @@ void SimLoop::ReceiveBroadcast(int fd) {
   for (const std::string& ip : addresses) {
     HandleDatagram(registry_, log_, ip, nic::kAttributePort, datagram, tools::PeerOf(from));
   }
+}
+
+void SimLoop::ReceiveIpx(int fd, std::uint16_t port, const std::string& mac) {
+  sockaddr_in from{};
+  socklen_t fromLength = sizeof from;
+  const ssize_t n = ::recvfrom(fd, datagram_.data(), datagram_.size(), 0,
+                               reinterpret_cast<sockaddr*>(&from), &fromLength);
+  NicState* nic = registry_.FindByMac(mac);
+  if (n < 0 || nic == nullptr) return;
+  HandleIpxDatagram(registry_, log_, *nic, fd, port,
+                    std::span<const std::uint8_t>(datagram_.data(), static_cast<std::size_t>(n)),
+                    tools::PeerOf(from));
 }
 
 std::uint64_t SimLoop::Generation() const { return registry_.generation() + jobs_.generation(); }

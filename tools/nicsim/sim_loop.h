@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tools/nicsim/event_log.h"
+#include "tools/nicsim/ipx_station.h"
 #include "tools/nicsim/nic_registry.h"
 #include "tools/nicsim/print_jobs.h"
 #include "tools/shared/unique_fd.h"
@@ -26,8 +27,10 @@ class SimLoop {
   SimLoop(std::string jobDir, EventLog& log);
 
   // Binds everything, on the caller's thread, before Run starts. With a
-  // broadcast address, probes sent there reach every NIC.
-  bool Open(const std::vector<SimNic>& nics, const std::string& broadcast, std::string* error);
+  // broadcast address, probes sent there reach every NIC. NICs on IPX get
+  // their station sockets from `ipxPortBase` up.
+  bool Open(const std::vector<SimNic>& nics, const std::string& broadcast,
+            std::uint16_t ipxPortBase, std::string* error);
 
   // Serves until a task calls Quit; then ends every open job and closes
   // every socket.
@@ -39,15 +42,18 @@ class SimLoop {
 
   // Serving thread only (inside a task).
   void Quit() { quit_ = true; }
+  // A NIC keeps the IPX network it started with: an update that changes it
+  // is refused.
   bool Update(const SimNic& nic);
   std::optional<SimNic> Find(const std::string& mac);
 
  private:
-  enum class TargetKind { Wake, Datagram, Broadcast, Listener, Connection };
+  enum class TargetKind { Wake, Datagram, Broadcast, Listener, Connection, Ipx };
   struct Target {
     TargetKind kind;
     std::string ip;
     std::uint16_t port = 0;
+    std::string mac;  // the NIC an IPX socket serves
   };
 
   void BuildPollSet(MonoNs now);
@@ -56,6 +62,7 @@ class SimLoop {
   void RunTasks();
   void ReceiveDatagram(int fd, const std::string& ip, std::uint16_t port);
   void ReceiveBroadcast(int fd);
+  void ReceiveIpx(int fd, std::uint16_t port, const std::string& mac);
   std::uint64_t Generation() const;
 
   EventLog& log_;
@@ -63,6 +70,7 @@ class SimLoop {
   PrintJobs jobs_;
   tools::UniqueFd wake_;
   tools::UniqueFd broadcast_;  // UDP 8450 on the broadcast address, when one is served
+  std::vector<IpxSocket> ipx_;
   bool quit_ = false;
   std::vector<std::uint8_t> datagram_;
   std::vector<pollfd> pollFds_;
