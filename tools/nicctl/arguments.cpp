@@ -14,7 +14,10 @@ const char* const kUsage =
     "       nicctl read <ip> [<mac>] [--config] [--timeout <s>]\n"
     "       nicctl set <ip> <mac> <field>=<value>... [--timeout <s>]\n"
     "       nicctl set-ip <mac> <new-ip> [--timeout <s>]\n"
-    "       nicctl power-off <ip> <mac> [--timeout <s>]\n";
+    "       nicctl power-off <ip> <mac> [--timeout <s>]\n"
+    "       nicctl ipx search [<network>] [--timeout <s>]\n"
+    "       nicctl ipx status <network> <mac> [<network> <mac>...] [--timeout <s>]\n"
+    "       nicctl ipx read <network> <mac> [--timeout <s>]\n";
 
 namespace {
 
@@ -27,6 +30,12 @@ bool IsAddress(const std::string& text) {
 bool IsMac(const std::string& text) {
   nic::Mac mac{};
   return text.size() == 17 && nic::ParseMacText(text.c_str(), mac);
+}
+
+// An IPX network number: one to eight hex digits.
+bool IsNetwork(const std::string& text) {
+  return !text.empty() && text.size() <= 8 &&
+         text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
 }
 
 bool ReadNumber(const std::string& text, long low, long high, long& value) {
@@ -143,6 +152,40 @@ bool ParsePowerOff(const std::vector<std::string>& rest, Arguments& args, std::s
   return TakeIpAndMac(rest[0], rest[1], args, error);
 }
 
+bool TakeNetworkAndMac(const std::string& network, const std::string& mac, Arguments& args,
+                       std::string& error) {
+  if (!IsNetwork(network)) return error = "not an IPX network (1 to 8 hex digits): " + network, false;
+  if (!IsMac(mac)) return error = "not a MAC address (six hex pairs): " + mac, false;
+  args.printers.emplace_back(network, mac);
+  return true;
+}
+
+bool ParseIpx(const std::vector<std::string>& rest, Arguments& args, std::string& error) {
+  const std::string what = rest.empty() ? "" : rest[0];
+  const std::vector<std::string> words(rest.begin() + (rest.empty() ? 0 : 1), rest.end());
+  if (what == "search") {
+    if (words.size() > 1) return error = "ipx search takes at most a network", false;
+    if (!words.empty() && !IsNetwork(words[0])) {
+      return error = "not an IPX network (1 to 8 hex digits): " + words[0], false;
+    }
+    args.network = words.empty() ? "" : words[0];
+    args.command = Command::IpxSearch;
+    return true;
+  }
+  if (what == "status" || what == "read") {
+    if (words.empty() || words.size() % 2 != 0 || (what == "read" && words.size() != 2)) {
+      return error = "ipx " + what + " takes " + (what == "read" ? "a" : "pairs of") +
+                     " <network> <mac>", false;
+    }
+    for (std::size_t i = 0; i < words.size(); i += 2) {
+      if (!TakeNetworkAndMac(words[i], words[i + 1], args, error)) return false;
+    }
+    args.command = what == "read" ? Command::IpxRead : Command::IpxStatus;
+    return true;
+  }
+  return error = "ipx takes search, status or read", false;
+}
+
 bool ParseCommand(const std::string& command, const std::vector<std::string>& rest,
                   Arguments& args, std::string& error) {
   if (command == "search") return ParseSearch(rest, args, error);
@@ -152,6 +195,7 @@ bool ParseCommand(const std::string& command, const std::vector<std::string>& re
   if (command == "set") return ParseSet(rest, args, error);
   if (command == "set-ip") return ParseSetIp(rest, args, error);
   if (command == "power-off") return ParsePowerOff(rest, args, error);
+  if (command == "ipx") return ParseIpx(rest, args, error);
   error = "unknown command " + command;
   return false;
 }

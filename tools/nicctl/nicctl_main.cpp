@@ -14,16 +14,14 @@
 #include "tools/nicctl/arguments.h"
 #include "tools/nicctl/exchange_wait.h"
 #include "tools/nicctl/exit_codes.h"
+#ifdef _WIN32
+#include "tools/nicctl/ipx_commands.h"
+#endif
 #include "tools/nicctl/reports.h"
 #include "tools/nicctl/terminal_text.h"
 #include "tools/nicctl/transaction_commands.h"
 
 namespace {
-
-void PrintMessage(void*, nic::MessageIcon, int titleId, int textId) {
-  const std::string text = std::string(nic::MessageText(titleId)) + ": " + nic::MessageText(textId);
-  std::fprintf(stderr, "nicctl: %s\n", ForTerminal(text).c_str());
-}
 
 int Search(const Arguments& args) {
   nic::NicSearch* search =
@@ -75,6 +73,27 @@ int Wake(const Arguments& args) {
 
 }  // namespace
 
+namespace {
+
+// NetWare lives only on Windows workstations; the IPX commands need no
+// TCP/IP.
+int RunIpxCommand(const Arguments& args) {
+#ifdef _WIN32
+  return RunIpx(args);
+#else
+  (void)args;
+  std::fprintf(stderr, "nicctl: the IPX commands run only on Windows\n");
+  return kExitNetwork;
+#endif
+}
+
+bool IsIpx(Command command) {
+  return command == Command::IpxSearch || command == Command::IpxStatus ||
+         command == Command::IpxRead;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   Arguments args;
   std::string error;
@@ -86,8 +105,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "nicctl: %s\n", error.c_str());
     return kExitUsage;
   }
+  if (IsIpx(args.command)) return RunIpxCommand(args);
   nic::NetworkSeams seams;
-  seams.messages = {nullptr, PrintMessage};
+  seams.messages = TerminalMessages();
   if (!nic::StartNetwork(seams)) {
     std::fprintf(stderr, "nicctl: TCP/IP is not available\n");
     return kExitNetwork;
@@ -106,6 +126,7 @@ int main(int argc, char** argv) {
     case Command::Set: result = RunSet(args); break;
     case Command::SetIp: result = RunSetIp(args); break;
     case Command::PowerOff: result = RunPowerOff(args); break;
+    default: break;
   }
   nic::StopNetwork();
   std::fflush(stdout);

@@ -1,5 +1,7 @@
 #include "tools/nicctl/terminal_text.h"
 
+#include <cstdio>
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -101,3 +103,14 @@ std::string ForTerminal(const std::string& shiftJis) {
 bool FromTerminal(const std::string& typed, std::string& shiftJis) {
   return ConvertStrictly(typed, shiftJis);
 }
+
+namespace {
+
+void PrintMessage(void*, nic::MessageIcon, int titleId, int textId) {
+  const std::string text = std::string(nic::MessageText(titleId)) + ": " + nic::MessageText(textId);
+  std::fprintf(stderr, "nicctl: %s\n", ForTerminal(text).c_str());
+}
+
+}  // namespace
+
+nic::MessageCalls TerminalMessages() { return {nullptr, PrintMessage}; }

@@ -146,3 +146,47 @@ TEST(NicctlArguments, BadTransactionInputIsRefusedWithOneLine) {
 }
 
 }  // namespace
+
+TEST(NicctlIpxArguments, SearchStatusAndReadForms) {
+  Arguments args;
+  std::string error;
+  ASSERT_TRUE(Parse({"ipx", "search", "--timeout", "1"}, args, error)) << error;
+  EXPECT_EQ(args.command, Command::IpxSearch);
+  EXPECT_EQ(args.network, "");
+  EXPECT_EQ(args.timeoutMs, 1000u);
+  Arguments other;
+  ASSERT_TRUE(Parse({"ipx", "search", "1a"}, other, error)) << error;
+  EXPECT_EQ(other.network, "1a");
+
+  Arguments status;
+  ASSERT_TRUE(Parse({"ipx", "status", "1A", "00:80:87:00:01:11", "0000002B", "00:80:87:00:02:21"},
+                    status, error)) << error;
+  EXPECT_EQ(status.command, Command::IpxStatus);
+  ASSERT_EQ(status.printers.size(), 2u);
+  EXPECT_EQ(status.printers[1].first, "0000002B");
+
+  Arguments read;
+  ASSERT_TRUE(Parse({"ipx", "read", "1A", "00:80:87:00:01:11"}, read, error)) << error;
+  EXPECT_EQ(read.command, Command::IpxRead);
+  EXPECT_EQ(read.printers.at(0).second, "00:80:87:00:01:11");
+}
+
+TEST(NicctlIpxArguments, BadInputIsRefusedWithOneLine) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"ipx"}, "ipx takes search, status or read"},
+      {{"ipx", "wake"}, "ipx takes search, status or read"},
+      {{"ipx", "search", "123456789"}, "not an IPX network (1 to 8 hex digits): 123456789"},
+      {{"ipx", "search", "1A", "2B"}, "ipx search takes at most a network"},
+      {{"ipx", "status", "1G", "00:80:87:00:01:11"}, "not an IPX network (1 to 8 hex digits): 1G"},
+      {{"ipx", "status", "1A"}, "ipx status takes pairs of <network> <mac>"},
+      {{"ipx", "read", "1A", "00:80:87:00:01"}, "not a MAC address (six hex pairs): 00:80:87:00:01"},
+      {{"ipx", "read", "1A", "00:80:87:00:01:11", "1A", "00:80:87:00:01:12"},
+       "ipx read takes a <network> <mac>"},
+  };
+  for (const auto& [words, message] : cases) {
+    Arguments args;
+    std::string error;
+    EXPECT_FALSE(Parse(words, args, error)) << words.size();
+    EXPECT_EQ(error, message);
+  }
+}
