@@ -1,5 +1,6 @@
 // The IPX jobs through the shell's entries, against the NetWare stand-ins
-// beside the program and simulated NICs on their loopback IPX.
+// beside the program and the simulator's NICs on the stand-ins' loopback IPX
+// (ipx_network.ini; what they were sent is read from the simulator's log).
 #include <winsock2.h>
 
 #include "nicconf/ipx/ipx_jobs.h"
@@ -10,27 +11,27 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <sstream>
 #include <memory>
 #include <vector>
 
 #include "common/win/testing/control_driver.h"
 #include "common/win/testing/registry_sandbox.h"
-#include "nicconf/ipx/tests/loopback_nic.h"
 #include "nicproto/attribute_frame.h"
 
 namespace nic::ipx {
 namespace {
-
-using netware_standin::Station;
-using test::LoopbackNic;
-using test::LoopbackNicSettings;
 
 constexpr char kSegment[] =
     "local 1A 00001B000001\n"
     "station 1A 008087000111\n"
     "station 1A 008087000112\n"
     "station 1A 008087000113\n"
+    "station 1A 008087000114\n"
+    "station 1A 008087000115\n"
     "station 2B 008087000221\n"
     "port 27400\n";
 
@@ -43,9 +44,23 @@ constexpr char kDirectory[] =
     "BRANCH.ACME\tOrganizational Unit\n"
     "WORLD\tCountry\n";
 
-Station StationOf(std::uint8_t network, std::uint8_t node4, std::uint8_t node5) {
-  return {{0, 0, 0, network}, {0x00, 0x80, 0x87, 0x00, node4, node5}};
+// How many datagrams of `kind` ("probe", "set", "extset") the simulator's
+// NIC at this IPX address ("0000001A:008087000111") has been sent so far.
+int Requests(const char* kind, const char* station) {
+  const char* state = std::getenv("NICSIM_STATE");
+  std::ifstream log(std::string(state != nullptr ? state : "") + "/events.log");
+  int count = 0;
+  for (std::string line; std::getline(log, line);) {
+    std::istringstream words(line);
+    std::string k, at;
+    words >> k >> at;
+    if (k == kind && at == station) ++count;
+  }
+  return count;
 }
+
+constexpr char kPrn1[] = "0000001A:008087000111";
+constexpr char kWritable[] = "0000001A:008087000115";
 
 class MessageRecorder {
  public:
@@ -84,20 +99,7 @@ class IpxJobs : public ::testing::Test {
     WriteFile(folder_.path() + "\\tree.txt", kDirectory);
     SetEnvironmentVariableA("NWIPX_SEGMENT", (folder_.path() + "\\segment.txt").c_str());
     SetEnvironmentVariableA("NWDS_TREE", (folder_.path() + "\\tree.txt").c_str());
-    segment_ = netware_standin::ReadSegment(kSegment);
-    LoopbackNicSettings first{StationOf(0x1A, 1, 0x11), {}};
-    LoopbackNicSettings twice{StationOf(0x1A, 1, 0x12), {}};
-    twice.answer.name = "PRN2";
-    twice.answersTwice = true;
-    LoopbackNicSettings other{StationOf(0x1A, 1, 0x13), {}};
-    other.answer.name = "PRN3";
-    other.answer.description = "OTHER MAKER";
-    LoopbackNicSettings remote{StationOf(0x2B, 2, 0x21), {}};
-    remote.answer.name = "REMOTE";
-    for (const auto& settings : {first, twice, other, remote}) {
-      nics_.push_back(std::make_unique<LoopbackNic>(segment_, settings));
-      ASSERT_TRUE(nics_.back()->bound());
-    }
+    ASSERT_NE(std::getenv("NICSIM_STATE"), nullptr) << "run under the ipx_network fixture";
     ASSERT_TRUE(StartIpx(messages_.calls()));
   }
   void TearDown() override { StopIpx(); }
@@ -110,8 +112,6 @@ class IpxJobs : public ::testing::Test {
   }
 
   TemporaryFolder folder_;
-  netware_standin::Segment segment_;
-  std::vector<std::unique_ptr<LoopbackNic>> nics_;
   MessageRecorder messages_;
 };
 
@@ -125,19 +125,25 @@ TEST_F(IpxJobs, StartReadsTheLocalNetwork) {
 }
 
 TEST_F(IpxJobs, SearchFindsTheNicsOfItsNetworkOnce) {
+  const int probes = Requests("probe", kPrn1);
   const ResultList& local = SearchResults(nullptr);
-  ASSERT_EQ(local.count, 3u);  // the one answering every probe twice is one record
+  // The one answering every probe twice is one record; the silent one none.
+  ASSERT_EQ(local.count, 4u);
   const Result* first = Named(local, "00:80:87:00:01:11");
   ASSERT_NE(first, nullptr);
   EXPECT_STREQ(first->network, "0000001A");
-  EXPECT_STREQ(first->ip, "192.168.1.20");
+  EXPECT_STREQ(first->ip, "127.0.20.11");
   EXPECT_STREQ(first->nicStatus, "1.23X");
   EXPECT_STREQ(first->name, "PRN1");
   EXPECT_EQ(first->info.attrReceived, 1u);
   EXPECT_EQ(first->info.statusReceived, 1u);
   EXPECT_STREQ(first->info.model, "LP-1");
+  EXPECT_EQ(first->info.extStatusValid, 1u);
   EXPECT_NE(Named(local, "00:80:87:00:01:12"), nullptr);
-  EXPECT_GE(nics_[0]->probes(), 5);  // five broadcasts
+  EXPECT_NE(Named(local, "00:80:87:00:01:13"), nullptr);  // a search takes every maker
+  EXPECT_EQ(Named(local, "00:80:87:00:01:14"), nullptr);
+  EXPECT_EQ(Named(local, "00:80:87:00:02:21"), nullptr);
+  EXPECT_EQ(Requests("probe", kPrn1) - probes, 5);  // five broadcasts
 
   const ResultList& remote = SearchResults("2b");
   ASSERT_EQ(remote.count, 1u);
@@ -196,6 +202,8 @@ TEST_F(IpxJobs, ReadGivesAttributesStatusAndExtendedText) {
   char text[256] = {};
   EXPECT_TRUE(GetTextAttribute(block->attributes, tag::kName, text, sizeof text));
   EXPECT_STREQ(text, "PRN1");
+  EXPECT_TRUE(GetIpAttribute(block->attributes, tag::kIpAddress, text, sizeof text));
+  EXPECT_STREQ(text, "127.0.20.11");
   EXPECT_EQ(block->statusReceived, 1u);
   EXPECT_STREQ(block->status.mdl, "LP-1");
   ASSERT_EQ(block->extReplied, 1u);
@@ -224,25 +232,35 @@ TEST_F(IpxJobs, WriteEndsWhenItsRepliesHaveArrived) {
   SetTextAttribute(record, tag::kName, "RENAMED");
   ExtendedTextRecord extended;
   SetExtendedText(extended, "new long name");
+  const int sets = Requests("set", kWritable);
+  const int extSets = Requests("extset", kWritable);
   const WriteRequest one[] = {
-      Request("008087000111", BuildAttributeRequest(Transport::Ipx, FrameKind::SetRequest, record, 0))};
+      Request("008087000115", BuildAttributeRequest(Transport::Ipx, FrameKind::SetRequest, record, 0))};
   DWORD start = GetTickCount();
   ASSERT_TRUE(StartIpxWrite(1, one, 3000));
   auto block = std::make_unique<TransactionBlock>();
   EXPECT_TRUE(CollectIpxSingle(*block));
   EXPECT_LT(GetTickCount() - start, 2000u);
-  EXPECT_EQ(nics_[0]->setRequests(), 1);
-  EXPECT_EQ(nics_[0]->lastName(), "RENAMED");
+  EXPECT_EQ(Requests("set", kWritable) - sets, 1);
 
   const WriteRequest two[] = {
-      one[0], Request("008087000111", BuildAttributeRequest(Transport::Ipx, FrameKind::ExtSetRequest,
+      one[0], Request("008087000115", BuildAttributeRequest(Transport::Ipx, FrameKind::ExtSetRequest,
                                                             extended, 0))};
   start = GetTickCount();
   ASSERT_TRUE(StartIpxWrite(2, two, 3000));
   EXPECT_TRUE(CollectIpxSingle(*block));
   EXPECT_LT(GetTickCount() - start, 2000u);
-  EXPECT_EQ(nics_[0]->setRequests(), 2);
-  EXPECT_EQ(nics_[0]->extSetRequests(), 1);
+  EXPECT_EQ(Requests("set", kWritable) - sets, 2);
+  EXPECT_EQ(Requests("extset", kWritable) - extSets, 1);
+
+  // The NIC holds what was written.
+  ASSERT_TRUE(StartIpxRead(3000, "1A", "00:80:87:00:01:15"));
+  ASSERT_TRUE(CollectIpxSingle(*block));
+  char text[256] = {};
+  EXPECT_TRUE(GetTextAttribute(block->attributes, tag::kName, text, sizeof text));
+  EXPECT_STREQ(text, "RENAMED");
+  EXPECT_TRUE(GetExtendedText(block->extendedText, text, sizeof text));
+  EXPECT_STREQ(text, "new long name");
 
   WriteRequest tooLong = one[0];
   tooLong.length = kMaxDatagram + 1;
@@ -254,18 +272,20 @@ TEST_F(IpxJobs, WriteEndsWhenItsRepliesHaveArrived) {
 }
 
 TEST_F(IpxJobs, ASecondSingleJobStartsNothing) {
+  const int sets = Requests("set", kWritable);
+  const int probes = Requests("probe", kPrn1);
   ASSERT_TRUE(StartIpxRead(400, "1A", "00:80:87:00:01:99"));  // nobody answers
   AttributeRecord record;
   SetTextAttribute(record, tag::kName, "NEVER");
   const WriteRequest write =
-      Request("008087000111", BuildAttributeRequest(Transport::Ipx, FrameKind::SetRequest, record, 0));
+      Request("008087000115", BuildAttributeRequest(Transport::Ipx, FrameKind::SetRequest, record, 0));
   EXPECT_TRUE(StartIpxWrite(1, &write, 300));
   EXPECT_TRUE(StartIpxRead(300, "1A", "00:80:87:00:01:11"));
   EXPECT_FALSE(IsIpxSingleFinished());
   WaitIpxSingle();
   EXPECT_TRUE(IsIpxSingleFinished());
-  EXPECT_EQ(nics_[0]->setRequests(), 0);
-  EXPECT_EQ(nics_[0]->probes(), 0);
+  EXPECT_EQ(Requests("set", kWritable), sets);
+  EXPECT_EQ(Requests("probe", kPrn1), probes);
   auto block = std::make_unique<TransactionBlock>();
   EXPECT_FALSE(CollectIpxSingle(*block));  // freed by the wait
 }
@@ -321,13 +341,14 @@ TEST_F(IpxJobs, ContextTreeFromTheDirectory) {
 
 TEST_F(IpxJobs, AllocationFailureShowsItsMessageAndStartsNothing) {
   StopIpx();
+  const int probes = Requests("probe", kPrn1);
   ASSERT_TRUE(StartIpx(messages_.calls(), FailingMemory()));
   EXPECT_FALSE(StartIpxSearch(300, nullptr));
   EXPECT_FALSE(StartIpxRead(300, "1A", "00:80:87:00:01:11"));
   EXPECT_EQ(messages_.shown, (std::vector<int>{kMessageAllocationFailed, kMessageAllocationFailed}));
   EXPECT_TRUE(IsIpxPollFinished());
   EXPECT_TRUE(IsIpxSingleFinished());
-  EXPECT_EQ(nics_[0]->probes(), 0);
+  EXPECT_EQ(Requests("probe", kPrn1), probes);
 }
 
 }  // namespace
