@@ -2,7 +2,8 @@
 # The suite at work against a simulated office: six printer NICs on
 # 127.0.3.x (ready, printing, toner low, paper out in hopper 2, cover open,
 # and one that does not answer), found and polled with nicctl, natively and
-# as the Windows build under Wine.
+# as the Windows build under Wine; three of them also on a NetWare segment,
+# found over IPX through the NetWare client stand-ins.
 #   demo.sh <native-build> <windows-build>
 set -euo pipefail
 native=$1 windows=$2
@@ -23,7 +24,7 @@ cleanup() {
 trap cleanup EXIT
 
 "$native/tools/nicsim/nicsim" --config "$here/demo_network.ini" --jobs "$state/jobs" \
-  --broadcast 127.0.3.255 </dev/null >"$state/out" 2>"$state/err" &
+  --broadcast 127.0.3.255 --ipx-port-base 28000 </dev/null >"$state/out" 2>"$state/err" &
 pid=$!
 for _ in $(seq 100); do grep -qx ready "$state/out" && break; sleep 0.05; done
 grep -qx ready "$state/out" || { cat "$state/err"; exit 1; }
@@ -43,6 +44,29 @@ echo "\$ wine nicctl.exe status 127.0.3.5 00:80:87:03:00:05   (the Windows build
 "$windows/wine-run" --start
 "$windows/wine-run" "$windows/tools/nicctl/nicctl.exe" status 127.0.3.5 00:80:87:03:00:05 --timeout 1 |
   iconv -f CP932 -t UTF-8 || true
+
+# The NetWare client's view of the segment: this workstation and the
+# printers' stations on network C0DE, one on the branch network B0B.
+cat >"$state/segment.txt" <<'SEGMENT'
+local 0000C0DE 00001B000001
+station 0000C0DE 008087030002
+station 0000C0DE 008087030003
+station 0000C0DE 008087030004
+station 00000B0B 008087030006
+port 28000
+SEGMENT
+export NWIPX_SEGMENT
+NWIPX_SEGMENT=$("$windows/wine-run" winepath.exe -w "$state/segment.txt" | tr -d '\r')
+showipx() {
+  echo
+  echo "\$ wine nicctl.exe ipx $*   (NetWare printers over IPX)"
+  "$windows/wine-run" "$windows/tools/nicctl/nicctl.exe" ipx "$@" | iconv -f CP932 -t UTF-8 ||
+    echo "(exit code ${PIPESTATUS[0]})"
+}
+showipx search --timeout 1
+showipx search B0B --timeout 1
+showipx status C0DE 00:80:87:03:00:04 --timeout 1
+showipx read C0DE 00:80:87:03:00:02 --timeout 1
 
 echo
 echo "\$ regsvr32 nicconf.dll   (the printer folder, on a workstation with a network client)"
