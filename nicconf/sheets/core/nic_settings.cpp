@@ -163,6 +163,19 @@ bool IsCommandNic(const NicSettings& settings) {
          capability == kCapabilityCommandProtocol;
 }
 
+NicSettings SettingsFromReply(const AttributeRecord* attributes, const ExtendedTextRecord* extended,
+                              const ConfigItemList* items, bool hasInformation) {
+  NicSettings settings;
+  settings.hasAttributes = attributes != nullptr;
+  if (attributes != nullptr) settings.attributes = *attributes;
+  settings.hasExtended = extended != nullptr;
+  if (extended != nullptr) settings.extended = *extended;
+  settings.hasCommandReply = items != nullptr;
+  if (items != nullptr) settings.items = *items;
+  settings.hasInformation = hasInformation;
+  return settings;
+}
+
 FieldPlace PlaceOf(SettingField field) {
   for (const Row& row : kPlaces)
     if (row.field == field) return row.place;

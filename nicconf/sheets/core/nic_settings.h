@@ -27,6 +27,12 @@ struct NicSettings {
 // A NIC whose capability byte says so is read and written with commands.
 bool IsCommandNic(const NicSettings& settings);
 
+// The image of a read: the reply's attribute record and extended text when
+// they came, command 2's items when it was answered, and whether a status
+// record (what the information page shows) came.
+NicSettings SettingsFromReply(const AttributeRecord* attributes, const ExtendedTextRecord* extended,
+                              const ConfigItemList* items, bool hasInformation);
+
 enum class SettingField {
   PrinterName, AccessPeriod, IpAddress, SubnetMask, Gateway, MaxSessions, SessionTimeout, KeepAlive,
   FtpTimeout, AddressMethod, Dhcp, LinkSpeed, Duplex, PrintLog,

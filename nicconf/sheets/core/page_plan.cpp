@@ -1,6 +1,12 @@
 #include "nicconf/sheets/core/page_plan.h"
 
+#include "nicconf/sheets/core/nic_settings.h"
+
 namespace nic {
+
+namespace {
+constexpr std::uint8_t kMailNoticeItem = 80;
+}  // namespace
 
 bool SupportsRemotePower(std::string_view description) {
   static constexpr std::string_view kMark = "NRV FastEthernet";
@@ -29,6 +35,21 @@ std::vector<SettingPage> PagesFor(const NicFacts& facts) {
       SettingPage::MailNotice);
   add(facts.hasInformation, SettingPage::Information);
   return pages;
+}
+
+NicFacts FactsOf(const NicSettings& settings, int printerFamily) {
+  NicFacts facts{};
+  GetByteAttribute(settings.attributes, tag::kCapabilities, facts.capability);
+  facts.commandNic = IsCommandNic(settings);
+  char description[kAttributeValueSize + 1] = {};
+  if (GetTextAttribute(settings.attributes, tag::kDescription, description, sizeof description)) {
+    facts.description = description;
+  }
+  const ConfigItem* mail = FindConfigItem(settings.items, kMailNoticeItem);
+  facts.hasMailItem = settings.hasCommandReply && mail != nullptr && mail->present;
+  facts.printerFamily = printerFamily;
+  facts.hasInformation = settings.hasInformation;
+  return facts;
 }
 
 PageLook LookOf(SettingPage page) {

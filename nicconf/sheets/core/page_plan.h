@@ -3,6 +3,7 @@
 // NIC told about itself.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +26,7 @@ enum class SettingPage {
 struct NicFacts {
   std::uint8_t capability;        // attribute 249
   bool commandNic;                // speaks the command protocol
-  std::string_view description;   // attribute 250
+  std::string description;        // attribute 250
   bool hasMailItem;               // the reply carries item 80
   int printerFamily;              // as the status reports it, -1 when unknown
   bool hasInformation;            // an information record came
@@ -39,6 +40,11 @@ inline constexpr std::uint8_t kCapabilityAppleTalk = 0x04;
 bool SupportsRemotePower(std::string_view description);
 
 std::vector<SettingPage> PagesFor(const NicFacts& facts);
+
+struct NicSettings;
+// What the image of a read tells; the family comes from the status record
+// (-1 when none came).
+NicFacts FactsOf(const NicSettings& settings, int printerFamily);
 
 struct PageLook {
   const char* caption;

@@ -12,6 +12,12 @@ bool SameValue(const Item& a, const Item& b) {
   return a.length == b.length && a.length >= 0 && std::memcmp(a.value, b.value, a.length) == 0;
 }
 
+bool SameExtended(const ExtendedTextRecord& a, const ExtendedTextRecord& b) {
+  if (a.present != b.present) return false;
+  return !a.present || (a.length == b.length && a.length >= 0 &&
+                        std::memcmp(a.value, b.value, static_cast<std::size_t>(a.length)) == 0);
+}
+
 }  // namespace
 
 ConfigItemList ChangedConfigItems(const ConfigItemList& baseline, const ConfigItemList& edited) {
@@ -47,6 +53,25 @@ bool BuildAttributeWrite(const AttributeRecord& reply, const AttributeRecord& ba
   }
   if (changed) write = built;
   return changed;
+}
+
+SheetWrite BuildSheetWrite(const NicSettings& baseline, const NicSettings& image) {
+  SheetWrite write;
+  write.commandNic = IsCommandNic(baseline);
+  if (write.commandNic) {
+    write.items = ChangedConfigItems(baseline.items, image.items);
+    write.any = !PresentConfigTags(write.items).empty();
+    return write;
+  }
+  const bool attributes =
+      BuildAttributeWrite(baseline.attributes, baseline.attributes, image.attributes, write.attributes);
+  write.sendExtended = image.extended.present && !SameExtended(baseline.extended, image.extended);
+  if (write.sendExtended) {
+    write.extended = image.extended;
+    if (!attributes) write.attributes = baseline.attributes;
+  }
+  write.any = attributes || write.sendExtended;
+  return write;
 }
 
 }  // namespace nic

@@ -10,6 +10,7 @@
 
 #include "nicproto/attribute_record.h"
 #include "nicproto/config_items.h"
+#include "nicconf/sheets/core/nic_settings.h"
 
 namespace nic {
 
@@ -25,5 +26,19 @@ std::vector<std::uint8_t> ChangedAttributeTags(const AttributeRecord& baseline, 
 // false (and `write` untouched) when nothing changed.
 bool BuildAttributeWrite(const AttributeRecord& reply, const AttributeRecord& baseline,
                          const AttributeRecord& edited, AttributeRecord& write);
+
+// What applying a sheet sends. A command NIC: command 1 with the changed
+// items. An attribute NIC: the set request (the reply's record with the
+// changed attributes) and, when the NDS context changed, the extended set
+// request too.
+struct SheetWrite {
+  bool any = false;  // false: nothing changed, nothing is sent
+  bool commandNic = false;
+  ConfigItemList items;
+  AttributeRecord attributes;
+  bool sendExtended = false;
+  ExtendedTextRecord extended;
+};
+SheetWrite BuildSheetWrite(const NicSettings& baseline, const NicSettings& image);
 
 }  // namespace nic

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "nicconf/sheets/core/nic_settings.h"
+
 namespace nic {
 namespace {
 
@@ -34,6 +36,32 @@ TEST(PagePlan, RemotePowerWantsOneCharacterThenOneAfterTheMark) {
   EXPECT_FALSE(SupportsRemotePower("NRV Ethernet-1"));
   EXPECT_STREQ(LookOf(P::MailNotice).caption, "メール通知");
   EXPECT_EQ(LookOf(P::Information).dialog, 116);
+}
+
+}  // namespace
+}  // namespace nic
+
+namespace nic {
+namespace {
+
+TEST(PagePlanFacts, TheImageOfAReadTellsKindDescriptionAndMailItem) {
+  AttributeRecord attributes;
+  SetByteAttribute(attributes, tag::kCapabilities, 0x20);
+  SetTextAttribute(attributes, tag::kDescription, "NRV FastEthernet 1");
+  ConfigItemList items;
+  SetConfigByte(items, 80, 1);
+  NicFacts facts = FactsOf(SettingsFromReply(&attributes, nullptr, &items, true), 1);
+  EXPECT_TRUE(facts.commandNic);
+  EXPECT_EQ(facts.description, "NRV FastEthernet 1");
+  EXPECT_TRUE(facts.hasMailItem);
+  EXPECT_EQ(PagesFor(facts),
+            (std::vector<SettingPage>{SettingPage::LanBoard, SettingPage::TcpIp, SettingPage::TcpIpDetail,
+                                      SettingPage::Snmp, SettingPage::RemotePower, SettingPage::PrintLog,
+                                      SettingPage::Link, SettingPage::MailNotice, SettingPage::Information}));
+  // Item 80 counts only when command 2 was answered.
+  facts = FactsOf(SettingsFromReply(&attributes, nullptr, nullptr, false), 1);
+  EXPECT_FALSE(facts.hasMailItem);
+  EXPECT_EQ(facts.capability, 0x20);
 }
 
 }  // namespace

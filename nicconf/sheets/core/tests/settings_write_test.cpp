@@ -55,3 +55,46 @@ TEST(SettingsWrite, AnAttributeNicGetsItsReplyWithOnlyTheChangedAttribute) {
 
 }  // namespace
 }  // namespace nic
+
+namespace nic {
+namespace {
+
+NicSettings AttributeNic() {
+  NicSettings s;
+  SetByteAttribute(s.attributes, tag::kCapabilities, 0x60);
+  SetTextAttribute(s.attributes, tag::kName, "PRN1");
+  SetTextAttribute(s.attributes, tag::kDescription, "NRV NIC");
+  s.hasAttributes = true;
+  return s;
+}
+
+TEST(SheetWrite, NothingChangedSendsNothing) {
+  const NicSettings attributeNic = AttributeNic();
+  EXPECT_FALSE(BuildSheetWrite(attributeNic, attributeNic).any);
+  NicSettings commandNic = attributeNic;
+  SetByteAttribute(commandNic.attributes, tag::kCapabilities, 0x20);
+  SetConfigByte(commandNic.items, 4, 8);
+  EXPECT_FALSE(BuildSheetWrite(commandNic, commandNic).any);
+}
+
+TEST(SheetWrite, AChangedContextSendsTheExtendedRequestWithTheRecord) {
+  const NicSettings baseline = AttributeNic();
+  NicSettings image = baseline;
+  SetExtendedText(image.extended, "OU=SALES.O=ACME");
+  const SheetWrite write = BuildSheetWrite(baseline, image);
+  ASSERT_TRUE(write.any);
+  EXPECT_FALSE(write.commandNic);
+  EXPECT_TRUE(write.sendExtended);
+  char name[65] = {};
+  EXPECT_TRUE(GetTextAttribute(write.attributes, tag::kName, name, sizeof name));
+  EXPECT_STREQ(name, "PRN1");  // the reply's record goes with it, unchanged
+
+  SetTextAttribute(image.attributes, tag::kName, "PRN9");
+  const SheetWrite both = BuildSheetWrite(baseline, image);
+  EXPECT_TRUE(GetTextAttribute(both.attributes, tag::kName, name, sizeof name));
+  EXPECT_STREQ(name, "PRN9");
+  EXPECT_TRUE(both.sendExtended);
+}
+
+}  // namespace
+}  // namespace nic
