@@ -43,6 +43,9 @@ constexpr Row kPlaces[] = {
     {F::MailBody2, {86, 0}},       {F::MailBody3, {87, 0}},
     {F::AppleTalkName, {0, 15}},   {F::EtherTalkZone, {0, 16}},   {F::AppleTalkEntity1, {0, 17}},
     {F::AppleTalkEntity2, {0, 18}}, {F::AppleTalkEntity3, {0, 19}}, {F::AppleTalkEntity4, {0, 20}},
+    {F::PrintServerName, {0, 6}},  {F::FileServerName, {0, 21}},  {F::NetWareMode, {0, 5}},
+    {F::LoginPeriod, {0, 8}},      {F::NetWareRole, {0, 9}},      {F::QueuePeriod, {0, 11}},
+    {F::PrinterNumber, {0, 12}},
 };
 
 std::optional<unsigned long> Number(const std::string& text, unsigned long maximum) {
@@ -161,6 +164,16 @@ bool IsCommandNic(const NicSettings& settings) {
   std::uint8_t capability = 0;
   return GetByteAttribute(settings.attributes, tag::kCapabilities, capability) &&
          capability == kCapabilityCommandProtocol;
+}
+
+std::string NdsContext(const NicSettings& settings) {
+  char text[kExtendedValueSize + 1] = {};
+  if (!settings.extended.present || !GetExtendedText(settings.extended, text, sizeof text)) return "";
+  return text;
+}
+
+bool SetNdsContext(NicSettings& settings, const std::string& context) {
+  return SetExtendedText(settings.extended, context.c_str());
 }
 
 NicSettings SettingsFromReply(const AttributeRecord* attributes, const ExtendedTextRecord* extended,

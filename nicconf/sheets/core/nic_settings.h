@@ -43,7 +43,18 @@ enum class SettingField {
   Community1, Community2, Community3, Community4,
   MailNotice, MailServer, MailTo, MailCc, MailFrom, MailBody1, MailBody2, MailBody3,
   AppleTalkName, EtherTalkZone, AppleTalkEntity1, AppleTalkEntity2, AppleTalkEntity3, AppleTalkEntity4,
+  // NetWare, on attribute NICs: the print server's name, the file server's
+  // ("DISABLE": none), how NetWare is used (0 not, 1 directory services,
+  // 2 bindery), the login period in minutes, print server (0) or remote
+  // printer (1), the queue check period in seconds, the printer number.
+  PrintServerName, FileServerName, NetWareMode, LoginPeriod, NetWareRole, QueuePeriod, PrinterNumber,
 };
+
+inline constexpr char kNoFileServer[] = "DISABLE";
+
+// The NDS name context the extended record carries ("" when none).
+std::string NdsContext(const NicSettings& settings);
+bool SetNdsContext(NicSettings& settings, const std::string& context);
 
 // Where a field travels: its configuration item and attribute tags (0: none).
 struct FieldPlace {

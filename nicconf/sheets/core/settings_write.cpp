@@ -55,7 +55,18 @@ bool BuildAttributeWrite(const AttributeRecord& reply, const AttributeRecord& ba
   return changed;
 }
 
-SheetWrite BuildSheetWrite(const NicSettings& baseline, const NicSettings& image) {
+// A file server of "DISABLE" without a context means NetWare is not used.
+NicSettings WithNetWareRule(const NicSettings& image) {
+  NicSettings ruled = image;
+  const auto server = ReadSetting(image, SettingField::FileServerName);
+  if (server && *server == kNoFileServer && NdsContext(image).empty()) {
+    WriteSetting(ruled, SettingField::NetWareMode, "0");
+  }
+  return ruled;
+}
+
+SheetWrite BuildSheetWrite(const NicSettings& baseline, const NicSettings& edited) {
+  const NicSettings image = WithNetWareRule(edited);
   SheetWrite write;
   write.commandNic = IsCommandNic(baseline);
   if (write.commandNic) {

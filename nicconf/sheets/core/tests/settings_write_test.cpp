@@ -98,3 +98,27 @@ TEST(SheetWrite, AChangedContextSendsTheExtendedRequestWithTheRecord) {
 
 }  // namespace
 }  // namespace nic
+
+namespace nic {
+namespace {
+
+TEST(SheetWrite, NoFileServerAndNoContextWriteNetWareAsUnused) {
+  NicSettings baseline = AttributeNic();
+  SetTextAttribute(baseline.attributes, 21, "FS1");
+  SetByteAttribute(baseline.attributes, 5, 2);
+  NicSettings image = baseline;
+  ASSERT_TRUE(WriteSetting(image, SettingField::FileServerName, kNoFileServer));
+  SheetWrite write = BuildSheetWrite(baseline, image);
+  std::uint8_t mode = 9;
+  ASSERT_TRUE(GetByteAttribute(write.attributes, 5, mode));
+  EXPECT_EQ(mode, 0);
+  // With a context the mode stays as chosen.
+  ASSERT_TRUE(SetNdsContext(image, "O=ACME"));
+  write = BuildSheetWrite(baseline, image);
+  ASSERT_TRUE(GetByteAttribute(write.attributes, 5, mode));
+  EXPECT_EQ(mode, 2);
+  EXPECT_EQ(NdsContext(image), "O=ACME");
+}
+
+}  // namespace
+}  // namespace nic
