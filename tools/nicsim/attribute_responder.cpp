@@ -48,6 +48,7 @@ void SyncWrittenSettings(NicState& nic, std::uint8_t tag) {
   }
   if (tag == nic::tag::kSubnetMask && nic::GetIpAttribute(nic.attributes, tag, text, sizeof text)) {
     nic::SetConfigIp(nic.config, nic::config::kSubnetMask, text);
+    KeepWrittenItem(nic, nic::config::kSubnetMask);
   }
 }
 
@@ -90,6 +91,7 @@ std::optional<std::string> ApplySetRequest(NicState& nic, std::span<const std::u
     if (!a.present || IsFixedAttribute(a.tag)) continue;
     nic::SetAttribute(nic.attributes, a.tag, a.value, static_cast<std::size_t>(a.length));
     SyncWrittenSettings(nic, a.tag);
+    KeepWrittenAttribute(nic, a.tag);
   }
   if (!nic::FindAttribute(written, nic::tag::kIpAddress)->present) return std::nullopt;
   const std::string ip = IpText(written);

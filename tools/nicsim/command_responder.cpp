@@ -63,8 +63,9 @@ void SyncWrittenItem(NicState& nic, const nic::ConfigItem& item) {
     SetNicName(nic, text);
   }
   if (item.tag == nic::config::kSubnetMask) {
-    nic::GetConfigIp(nic.config, item.tag, text, sizeof text);
-    nic::SetIpAttribute(nic.attributes, nic::tag::kSubnetMask, text);
+    if (nic::GetConfigIp(nic.config, item.tag, text, sizeof text)) {
+      nic::SetIpAttribute(nic.attributes, nic::tag::kSubnetMask, text);
+    }
   }
 }
 
@@ -72,9 +73,12 @@ std::optional<std::string> WriteConfig(NicState& nic, std::span<const std::uint8
   nic::ConfigItemList written;
   nic::DecodeConfigItems(payload, written);
   for (const nic::ConfigItem& item : written.items) {
-    if (!item.present || item.tag == nic::config::kIpAddress) continue;
+    // Only items the NIC has take a value: the counters are its own, and a
+    // NIC without mail notice gains no mail items.
+    if (!item.present || item.tag == nic::config::kIpAddress || !HoldsItem(nic, item.tag)) continue;
     nic::SetConfigValue(nic.config, item.tag, item.value, static_cast<std::size_t>(item.length));
     SyncWrittenItem(nic, item);
+    KeepWrittenItem(nic, item.tag);
   }
   const std::optional<std::string> ip = ConfigAddress(written);
   if (ip && *ip == nic.settings.ip) return std::nullopt;

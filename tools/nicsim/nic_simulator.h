@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ enum class Fault {
   NoStatusDatagram,  // answers a probe, but sends no status datagram after it
   OtherMaker,        // describes itself as another maker's NIC
   AnswersTwice,      // sends every reply twice
+  RefusesWrites,     // answers probes and reads, never a set request or command 1
 };
 
 struct PrintSink {
@@ -55,6 +57,14 @@ struct SimNic {
   bool advancedInfo = false;        // also send ADVINF
   std::uint32_t advAlarmBits = 0;
 
+  // Configuration items and attributes given by number (item.N, attr.N),
+  // as the values that travel; they stand over the factory values. A write
+  // over the network to one of them changes it here too.
+  std::map<std::uint8_t, std::string> items;
+  std::map<std::uint8_t, std::vector<std::uint8_t>> attributes;
+  bool mail = true;  // false: the NIC holds no mail notice items (80 to 87)
+
+  std::uint32_t replyDelayMs = 0;  // every reply leaves this much later
   Fault fault = Fault::None;
   PrintSink sink;
 };

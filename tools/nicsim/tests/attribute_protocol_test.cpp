@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "nicconf/sheets/core/nic_settings.h"
 #include "nicproto/attribute_frame.h"
 #include "nicproto/exn_notice.h"
 #include "nicproto/status_datagram.h"
 #include "nicproto/wake_up_packet.h"
+#include "tools/nicsim/nic_setting.h"
 #include "tools/nicsim/tests/sim_client.h"
 
 namespace nicsim::test {
@@ -231,6 +233,72 @@ TEST_F(AttributeProtocol, OtherMakerNicDescribesItselfAsForeign) {
   std::uint8_t capability = 0;
   ASSERT_TRUE(nic::GetByteAttribute(reply.record, nic::tag::kCapabilities, capability));
   EXPECT_EQ(capability, 0x40);
+}
+
+std::vector<std::uint8_t> SetRequest(const nic::AttributeRecord& write, std::uint16_t replyPort) {
+  return nic::BuildAttributeRequest(nic::Transport::Udp, nic::FrameKind::SetRequest, write,
+                                    replyPort);
+}
+
+SimNic AttributeNic(const std::string& ip, const std::string& mac) {
+  SimNic nic = TestNic(ip, mac);
+  nic.capability = 0x64;  // TCP/IP, NetWare and AppleTalk, no commands
+  for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{
+           {"attr.15", "\"LOBBY\""}, {"attr.10", "150"}, {"attr.23", "\"OLD\""}, {"attr.3", "0x01"}}) {
+    std::string error;
+    EXPECT_TRUE(ApplyNicSetting(nic, key, value, &error)) << error;
+  }
+  return nic;
+}
+
+TEST_F(AttributeProtocol, AttributeNicServesItsPagesFields) {
+  Start({AttributeNic("127.0.19.10", "00:80:87:19:00:10")});
+  client_.SendTo("127.0.19.10", kAttributePort, Probe(client_.port()));
+  const auto hbm = client_.Receive();
+  ASSERT_TRUE(hbm);
+  nic::NicSettings settings;
+  settings.attributes = ParseReply(*hbm).record;
+  settings.hasAttributes = true;
+  ASSERT_FALSE(nic::IsCommandNic(settings));
+  using F = nic::SettingField;
+  EXPECT_EQ(nic::ReadSetting(settings, F::AppleTalkName), "LOBBY");
+  EXPECT_EQ(nic::ReadSetting(settings, F::EtherTalkZone), "*");
+  for (const F entity : {F::AppleTalkEntity1, F::AppleTalkEntity2, F::AppleTalkEntity3,
+                         F::AppleTalkEntity4}) {
+    EXPECT_TRUE(nic::ReadSetting(settings, entity));
+  }
+  EXPECT_EQ(nic::ReadSetting(settings, F::AccessPeriod), "150");
+  EXPECT_EQ(nic::ReadSetting(settings, F::FtpTimeout), "10");
+  EXPECT_EQ(nic::ReadSetting(settings, F::SubnetMask), "255.255.255.0");
+  char password[33] = {};
+  ASSERT_TRUE(nic::GetPassword(settings.attributes, password, sizeof password));
+  EXPECT_STREQ(password, "OLD");
+  EXPECT_FALSE(nic::FindAttribute(settings.attributes, 21)->present);  // nothing invented
+}
+
+TEST_F(AttributeProtocol, SetRequestWritesWhatItCarriesAndTheSettingsFollow) {
+  Start({AttributeNic("127.0.19.11", "00:80:87:19:00:11")});
+  nic::AttributeRecord write;
+  nic::SetTextAttribute(write, 15, "HALL");
+  nic::SetByteAttribute(write, nic::tag::kFtpTimeout, 60);
+  nic::SetPassword(write, "NEW");
+  client_.SendTo("127.0.19.11", kAttributePort, SetRequest(write, client_.port()));
+  const auto cfm = client_.Receive();
+  ASSERT_TRUE(cfm);
+  const nic::AttributeRecord record = ParseReply(*cfm).record;
+  EXPECT_EQ(Text(record, 15), "HALL");
+  std::uint8_t value = 0;
+  ASSERT_TRUE(nic::GetByteAttribute(record, nic::tag::kFtpTimeout, value));
+  EXPECT_EQ(value, 60);
+  ASSERT_TRUE(nic::GetByteAttribute(record, nic::tag::kAccessPeriod, value));
+  EXPECT_EQ(value, 150);  // not sent, kept
+  char password[33] = {};
+  ASSERT_TRUE(nic::GetPassword(record, password, sizeof password));
+  EXPECT_STREQ(password, "NEW");
+  SimNic now;
+  ASSERT_TRUE(simulator_.Find("00:80:87:19:00:11", &now));
+  EXPECT_EQ(now.attributes[15], (std::vector<std::uint8_t>{'H', 'A', 'L', 'L', 0}));
+  EXPECT_EQ(now.attributes.count(nic::tag::kFtpTimeout), 0u);  // never configured
 }
 
 }  // namespace
