@@ -152,7 +152,8 @@ Numbered ApplyNumbered(SimNic& nic, const std::string& key, const std::string& v
     if (error != nullptr) *error = why;
     return Numbered::Refused;
   };
-  const bool decimal = !number.empty() && number.find_first_not_of("0123456789") == std::string::npos;
+  const bool decimal =
+      !number.empty() && number.find_first_not_of("0123456789") == std::string::npos;
   if (!decimal || !ParseNumber(number, tag)) {
     return refuse("bad tag in '" + key + "'");
   }
@@ -161,7 +162,9 @@ Numbered ApplyNumbered(SimNic& nic, const std::string& key, const std::string& v
   }
   if (item) {
     std::string wire;
-    if (!ParseItemValue(tag, value, wire)) return refuse("bad value for '" + key + "': '" + value + "'");
+    if (!ParseItemValue(tag, value, wire)) {
+      return refuse("bad value for '" + key + "': '" + value + "'");
+    }
     nic.items[tag] = std::move(wire);
     return Numbered::Applied;
   }

@@ -74,7 +74,13 @@ struct SimNic {
 // their bytes, reply-port prefix included; over IPX `nicIp` is the NIC's
 // "network:node" and the bytes are the IPX data after the envelope), "job" (a finished print job:
 // `bytes` empty, `path` its file, `size` its length), "connect" (`path` the
-// file the job will be written to).
+// file the job will be written to), "wrote" (right after the datagram of a
+// write that a NIC took, one for each such NIC: a set request, an extended
+// set request or command 1; `mac` the NIC, `written` what the write carried,
+// one entry per value in the forms of nic_values.h: "attr 7=\"NEWNAME\"",
+// "item 4=64", "ext=\"O=OFFICE\"", the address and MAC included; addresses
+// and ports those of the datagram). A NIC that refuses writes, or is
+// silent, records no "wrote".
 struct Event {
   std::string kind;
   std::string nicIp;     // the simulated NIC's address
@@ -84,6 +90,8 @@ struct Event {
   std::vector<std::uint8_t> bytes;
   std::string path;
   std::uint64_t size = 0;
+  std::string mac;
+  std::vector<std::string> written;
 };
 
 class Simulator {

@@ -7,6 +7,7 @@
 #include "nicproto/exn_notice.h"
 #include "nicproto/status_datagram.h"
 #include "nicproto/wake_up_packet.h"
+#include "tools/nicsim/monotonic_time.h"
 #include "tools/nicsim/nic_setting.h"
 #include "tools/nicsim/tests/sim_client.h"
 
@@ -244,7 +245,10 @@ SimNic AttributeNic(const std::string& ip, const std::string& mac) {
   SimNic nic = TestNic(ip, mac);
   nic.capability = 0x64;  // TCP/IP, NetWare and AppleTalk, no commands
   for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{
-           {"attr.15", "\"LOBBY\""}, {"attr.10", "150"}, {"attr.23", "\"OLD\""}, {"attr.3", "0x01"}}) {
+           {"attr.15", "\"LOBBY\""},
+           {"attr.10", "150"},
+           {"attr.23", "\"OLD\""},
+           {"attr.3", "0x01"}}) {
     std::string error;
     EXPECT_TRUE(ApplyNicSetting(nic, key, value, &error)) << error;
   }
@@ -299,6 +303,39 @@ TEST_F(AttributeProtocol, SetRequestWritesWhatItCarriesAndTheSettingsFollow) {
   ASSERT_TRUE(simulator_.Find("00:80:87:19:00:11", &now));
   EXPECT_EQ(now.attributes[15], (std::vector<std::uint8_t>{'H', 'A', 'L', 'L', 0}));
   EXPECT_EQ(now.attributes.count(nic::tag::kFtpTimeout), 0u);  // never configured
+
+  const std::vector<Event> events = simulator_.Events();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].kind, "set");
+  EXPECT_EQ(events[1].kind, "wrote");
+  EXPECT_EQ(events[1].mac, "00:80:87:19:00:11");
+  EXPECT_EQ(events[1].written, (std::vector<std::string>{"attr 14=60", "attr 15=\"HALL\"",
+                                                         "attr 23=\"NEW\""}));
+}
+
+// The slow NIC's replies wait without holding up the serving thread.
+TEST_F(AttributeProtocol, SlowNicDoesNotDelayAnother) {
+  constexpr int kDelayMs = 1000;
+  SimNic slow = TestNic("127.0.19.12", "00:80:87:19:00:12");
+  slow.replyDelayMs = kDelayMs;
+  Start({slow, TestNic("127.0.19.13", "00:80:87:19:00:13")});
+  const MonoNs sent = MonotonicNow();
+  client_.SendTo("127.0.19.12", kAttributePort, Probe(client_.port()));
+  client_.SendTo("127.0.19.13", kAttributePort, Probe(client_.port()));
+  std::vector<std::string> from;
+  for (int i = 0; i < 4; ++i) {
+    const auto datagram = client_.Receive();
+    ASSERT_TRUE(datagram);
+    from.push_back(datagram->ip);
+    if (datagram->ip == "127.0.19.12") {
+      EXPECT_GE(MonotonicNow() - sent, kDelayMs * kNsPerMs);
+    }
+  }
+  // Probe reply and status datagram of each, the fast NIC's first and the
+  // slow one's in their order.
+  EXPECT_EQ(from, (std::vector<std::string>{"127.0.19.13", "127.0.19.13", "127.0.19.12",
+                                            "127.0.19.12"}));
+  EXPECT_EQ(EventsOfKind(simulator_, "probe").size(), 2u);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 
 #include "nicconf/sheets/core/nic_settings.h"
 #include "nicconf/sheets/core/page_plan.h"
+#include "nicproto/attribute_frame.h"
 #include "nicproto/command_frame.h"
+#include "nicproto/extended_text_record.h"
 #include "tools/nicsim/control_command.h"
 #include "tools/nicsim/nic_setting.h"
 #include "tools/nicsim/tests/sim_client.h"
@@ -206,6 +208,12 @@ TEST_F(CommandProtocol, WritingChangesExactlyTheItemsSent) {
   }
   EXPECT_EQ(Field(after, nic::SettingField::MaxSessions), "64");
   EXPECT_EQ(Field(after, nic::SettingField::MailTo), "to@example.com");
+  auto wrote = EventsOfKind(simulator_, "wrote");
+  ASSERT_EQ(wrote.size(), 1u);
+  EXPECT_EQ(wrote[0].mac, "00:80:87:19:00:04");
+  EXPECT_EQ(wrote[0].localPort, kCommandPort);
+  EXPECT_EQ(wrote[0].written,
+            (std::vector<std::string>{"item 4=64", "item 144=7", "item 82=\"to@example.com\""}));
   // The configured value follows the write, so a later update keeps it.
   EXPECT_EQ(RunControlCommand(simulator_, "set 00:80:87:19:00:04 portStatus=1"), "ok");
   EXPECT_EQ(Field(ReadConfig("127.0.19.4"), nic::SettingField::MaxSessions), "64");
@@ -215,6 +223,51 @@ TEST_F(CommandProtocol, WritingChangesExactlyTheItemsSent) {
   Send("127.0.19.5", 1, mail);
   EXPECT_EQ(Reply().command, 1);
   EXPECT_FALSE(nic::FindConfigItem(ReadConfig("127.0.19.5"), 80)->present);
+  wrote = EventsOfKind(simulator_, "wrote");
+  ASSERT_EQ(wrote.size(), 2u);
+  EXPECT_EQ(wrote[1].written, std::vector<std::string>{"item 80=1"});  // carried, not held
+}
+
+// A NIC that refuses writes still reads; the writes are seen but neither
+// taken nor answered, so the next reply is that of the read sent after them.
+TEST_F(CommandProtocol, RefusingNicAnswersReadsButNeverAWrite) {
+  Start({Configured("127.0.19.6", "00:80:87:19:00:06", {{"fault", "refusewrites"}})});
+  nic::CommandSlot write;
+  nic::SetConfigByte(write.configItems, 4, 64);
+  nic::SetConfigText(write.configItems, nic::config::kName, "CHANGED");
+  Send("127.0.19.6", 1, write);
+  const nic::ConfigItemList items = ReadConfig("127.0.19.6");
+  EXPECT_EQ(Field(items, nic::SettingField::MaxSessions), "8");
+  EXPECT_EQ(Field(items, nic::SettingField::PrinterName), "PRN");
+
+  nic::AttributeRecord set;
+  nic::SetTextAttribute(set, nic::tag::kName, "CHANGED");
+  client_.SendTo("127.0.19.6", 8450,
+                 nic::BuildAttributeRequest(nic::Transport::Udp, nic::FrameKind::SetRequest, set,
+                                            client_.port()));
+  nic::ExtendedTextRecord context;
+  nic::SetExtendedText(context, "O=ELSEWHERE");
+  client_.SendTo("127.0.19.6", 8450,
+                 nic::BuildAttributeRequest(nic::Transport::Udp, nic::FrameKind::ExtSetRequest,
+                                            context, client_.port()));
+  client_.SendTo("127.0.19.6", 8450,
+                 nic::BuildAttributeRequest(nic::Transport::Udp, nic::FrameKind::ProbeRequest,
+                                            nic::AttributeRecord{}, client_.port()));
+  const auto hbm = client_.Receive();
+  ASSERT_TRUE(hbm);
+  EXPECT_EQ(std::string(hbm->bytes.begin(), hbm->bytes.begin() + 3), "hbm");
+  nic::FrameKind kind{};
+  nic::AttributeRecord record;
+  ASSERT_TRUE(nic::ParseAttributeFrame(hbm->bytes, kind, record));
+  EXPECT_EQ(kind, nic::FrameKind::ProbeReply);
+
+  SimNic now;
+  ASSERT_TRUE(simulator_.Find("00:80:87:19:00:06", &now));
+  EXPECT_EQ(now.name, "PRN");
+  EXPECT_EQ(now.extendedText, "O=OFFICE");
+  EXPECT_EQ(EventsOfKind(simulator_, "set").size(), 1u);
+  EXPECT_EQ(EventsOfKind(simulator_, "extset").size(), 1u);
+  EXPECT_TRUE(EventsOfKind(simulator_, "wrote").empty());
 }
 
 }  // namespace
