@@ -37,12 +37,9 @@ void ApplyIdentity(nic::AttributeRecord& record, const SimNic& s) {
 }
 
 void ApplyAttributes(nic::AttributeRecord& record, const SimNic& s) {
-  nic::SetByteAttribute(record, 0, 0);
   nic::SetIpAttribute(record, nic::tag::kIpAddress, s.ip.c_str());
   nic::SetTextAttribute(record, nic::tag::kName, s.name.c_str());
-  SetBytes(record, 241, 0, 0);
   SetBytes(record, nic::tag::kProperties, s.extendedTextSupported ? kExtendedTextBit : 0, 0);
-  SetBytes(record, 243, 0, 0);
   ApplyIdentity(record, s);
   nic::SetByteAttribute(record, nic::tag::kPrintActivity, s.printActivity);
   nic::SetByteAttribute(record, nic::tag::kPortStatus, s.portStatus);
@@ -89,10 +86,14 @@ void InitialConfig(nic::ConfigItemList& config) {
   FactoryMailItems(config);
 }
 
-// Attributes the setting pages of a NIC that is no command NIC read: the
-// access period and FTP time-out, the AppleTalk names, an empty print-server
-// password.
+// Attributes no setting covers, so that what a manager writes to them stays:
+// among them those the setting pages of a NIC that is no command NIC read,
+// the access period and FTP time-out, the AppleTalk names, an empty
+// print-server password.
 void InitialAttributes(nic::AttributeRecord& record) {
+  nic::SetByteAttribute(record, 0, 0);
+  SetBytes(record, 241, 0, 0);
+  SetBytes(record, 243, 0, 0);
   nic::SetIpAttribute(record, nic::tag::kSubnetMask, kSubnetMask);
   nic::SetByteAttribute(record, nic::tag::kAccessPeriod, 50);
   nic::SetByteAttribute(record, nic::tag::kFtpTimeout, 10);

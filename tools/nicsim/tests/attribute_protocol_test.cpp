@@ -7,6 +7,7 @@
 #include "nicproto/exn_notice.h"
 #include "nicproto/status_datagram.h"
 #include "nicproto/wake_up_packet.h"
+#include "tools/nicsim/control_command.h"
 #include "tools/nicsim/monotonic_time.h"
 #include "tools/nicsim/nic_setting.h"
 #include "tools/nicsim/tests/sim_client.h"
@@ -286,6 +287,7 @@ TEST_F(AttributeProtocol, SetRequestWritesWhatItCarriesAndTheSettingsFollow) {
   nic::SetTextAttribute(write, 15, "HALL");
   nic::SetByteAttribute(write, nic::tag::kFtpTimeout, 60);
   nic::SetPassword(write, "NEW");
+  nic::SetByteAttribute(write, 0, 255);
   client_.SendTo("127.0.19.11", kAttributePort, SetRequest(write, client_.port()));
   const auto cfm = client_.Receive();
   ASSERT_TRUE(cfm);
@@ -309,8 +311,20 @@ TEST_F(AttributeProtocol, SetRequestWritesWhatItCarriesAndTheSettingsFollow) {
   EXPECT_EQ(events[0].kind, "set");
   EXPECT_EQ(events[1].kind, "wrote");
   EXPECT_EQ(events[1].mac, "00:80:87:19:00:11");
-  EXPECT_EQ(events[1].written, (std::vector<std::string>{"attr 14=60", "attr 15=\"HALL\"",
-                                                         "attr 23=\"NEW\""}));
+  EXPECT_EQ(events[1].written, (std::vector<std::string>{"attr 0=255", "attr 14=60",
+                                                         "attr 15=\"HALL\"", "attr 23=\"NEW\""}));
+
+  // A later update of the settings keeps what the manager wrote.
+  EXPECT_EQ(RunControlCommand(simulator_, "set 00:80:87:19:00:11 portStatus=1"), "ok");
+  client_.SendTo("127.0.19.11", kAttributePort, Probe(client_.port()));
+  const auto hbm = client_.Receive();
+  ASSERT_TRUE(hbm);
+  const nic::AttributeRecord probed = ParseReply(*hbm).record;
+  ASSERT_TRUE(nic::GetByteAttribute(probed, 0, value));
+  EXPECT_EQ(value, 255);
+  ASSERT_TRUE(nic::GetByteAttribute(probed, nic::tag::kFtpTimeout, value));
+  EXPECT_EQ(value, 60);
+  EXPECT_EQ(Text(probed, 15), "HALL");
 }
 
 // The slow NIC's replies wait without holding up the serving thread.
