@@ -3,7 +3,8 @@
 // loopback address 127.0.0.N and answers the attribute protocol on UDP 8450
 // and the command protocol on UDP 11299, and takes raw print jobs on TCP 9100,
 // writing each job to a file. Several NICs may share one address (each answers
-// with its own MAC), and fault modes make a NIC misbehave on purpose.
+// with its own MAC), and fault modes make a NIC misbehave on purpose; a slow
+// NIC (replyDelayMs) answers late without holding up the others.
 //
 // A NIC given an IPX network also answers the attribute protocol over the
 // NetWare stand-in's loopback IPX (outside/netware/loopback_ipx.h), at its
