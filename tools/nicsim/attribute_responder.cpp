@@ -6,6 +6,7 @@
 #include "common/ipv4_text.h"
 #include "nicproto/attribute_frame.h"
 #include "nicproto/extended_text_record.h"
+#include "tools/nicsim/nic_values.h"
 #include "tools/nicsim/status_text_builder.h"
 
 namespace nicsim {
@@ -48,6 +49,7 @@ void SyncWrittenSettings(NicState& nic, std::uint8_t tag) {
   }
   if (tag == nic::tag::kSubnetMask && nic::GetIpAttribute(nic.attributes, tag, text, sizeof text)) {
     nic::SetConfigIp(nic.config, nic::config::kSubnetMask, text);
+    KeepWrittenItem(nic, nic::config::kSubnetMask);
   }
 }
 
@@ -82,14 +84,17 @@ std::vector<std::uint8_t> ExtendedSetReply(const NicState& nic) {
   return ExtendedReply(nic, kExtendedSetByte);
 }
 
-std::optional<std::string> ApplySetRequest(NicState& nic, std::span<const std::uint8_t> request) {
+std::optional<std::string> ApplySetRequest(NicState& nic, std::span<const std::uint8_t> request,
+                                           std::vector<std::string>* carried) {
   nic::FrameKind kind{};
   nic::AttributeRecord written;
   if (!nic::ParseAttributeFrame(request, kind, written)) return std::nullopt;
   for (const nic::Attribute& a : written.items) {
+    if (a.present && carried != nullptr) carried->push_back(DescribeAttribute(written, a));
     if (!a.present || IsFixedAttribute(a.tag)) continue;
     nic::SetAttribute(nic.attributes, a.tag, a.value, static_cast<std::size_t>(a.length));
     SyncWrittenSettings(nic, a.tag);
+    KeepWrittenAttribute(nic, a.tag);
   }
   if (!nic::FindAttribute(written, nic::tag::kIpAddress)->present) return std::nullopt;
   const std::string ip = IpText(written);
@@ -97,13 +102,15 @@ std::optional<std::string> ApplySetRequest(NicState& nic, std::span<const std::u
   return ip;
 }
 
-void ApplyExtendedSetRequest(NicState& nic, std::span<const std::uint8_t> request) {
+void ApplyExtendedSetRequest(NicState& nic, std::span<const std::uint8_t> request,
+                             std::vector<std::string>* carried) {
   nic::FrameKind kind{};
   nic::ExtendedTextRecord record;
   if (!nic::ParseExtendedFrame(request, kind, record) || !record.present) return;
   char text[nic::kExtendedValueSize + 1] = {};
   nic::GetExtendedText(record, text, sizeof text);
   nic.settings.extendedText = text;
+  if (carried != nullptr) carried->push_back("ext=" + QuoteText(text));
 }
 
 }  // namespace nicsim

@@ -28,9 +28,14 @@ std::vector<std::uint8_t> ExtendedSetReply(const NicState& nic);
 
 // Writes a SetRequest's attributes, all but the address and the MAC, which
 // is burned into the card. Returns the address the request asks the NIC to
-// move to; moving is the caller's, who owns the sockets.
-std::optional<std::string> ApplySetRequest(NicState& nic, std::span<const std::uint8_t> request);
+// move to; moving is the caller's, who owns the sockets. `written`, when
+// given, gets every attribute the request carried ("attr 7=\"NAME\"",
+// nic_values.h), the address and MAC included.
+std::optional<std::string> ApplySetRequest(NicState& nic, std::span<const std::uint8_t> request,
+                                           std::vector<std::string>* written = nullptr);
 
-void ApplyExtendedSetRequest(NicState& nic, std::span<const std::uint8_t> request);
+// `written` gets the text the request carried as "ext=\"O=OFFICE\"".
+void ApplyExtendedSetRequest(NicState& nic, std::span<const std::uint8_t> request,
+                             std::vector<std::string>* written = nullptr);
 
 }  // namespace nicsim

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/ipv4_text.h"
+#include "tools/nicsim/nic_values.h"
 #include "tools/nicsim/status_text_builder.h"
 
 namespace nicsim {
@@ -63,22 +64,32 @@ void SyncWrittenItem(NicState& nic, const nic::ConfigItem& item) {
     SetNicName(nic, text);
   }
   if (item.tag == nic::config::kSubnetMask) {
-    nic::GetConfigIp(nic.config, item.tag, text, sizeof text);
-    nic::SetIpAttribute(nic.attributes, nic::tag::kSubnetMask, text);
+    if (nic::GetConfigIp(nic.config, item.tag, text, sizeof text)) {
+      nic::SetIpAttribute(nic.attributes, nic::tag::kSubnetMask, text);
+    }
   }
 }
 
-std::optional<std::string> WriteConfig(NicState& nic, std::span<const std::uint8_t> payload) {
+std::optional<std::string> WriteConfig(NicState& nic, std::span<const std::uint8_t> payload,
+                                       std::vector<std::string>& carried) {
   nic::ConfigItemList written;
   nic::DecodeConfigItems(payload, written);
   for (const nic::ConfigItem& item : written.items) {
-    if (!item.present || item.tag == nic::config::kIpAddress) continue;
+    if (item.present) carried.push_back(DescribeItem(item));
+    // Only items the NIC has take a value: the counters are its own, and a
+    // NIC without mail notice gains no mail items.
+    if (!item.present || item.tag == nic::config::kIpAddress || !HoldsItem(nic, item.tag)) continue;
     nic::SetConfigValue(nic.config, item.tag, item.value, static_cast<std::size_t>(item.length));
     SyncWrittenItem(nic, item);
+    KeepWrittenItem(nic, item.tag);
   }
   const std::optional<std::string> ip = ConfigAddress(written);
   if (ip && *ip == nic.settings.ip) return std::nullopt;
   return ip;
+}
+
+CommandOutcome Answer(std::vector<std::uint8_t> reply) {
+  return {std::move(reply), std::nullopt, std::nullopt};
 }
 
 }  // namespace
@@ -89,17 +100,18 @@ CommandOutcome AnswerCommand(NicState& nic, std::span<const std::uint8_t> reques
   const auto payload = request.subspan(kRequestHeaderLength);
   switch (command) {
     case 1: {
-      std::optional<std::string> moveTo = WriteConfig(nic, payload);
-      return {EmptyNak(command), std::move(moveTo)};
+      std::vector<std::string> carried;
+      std::optional<std::string> moveTo = WriteConfig(nic, payload, carried);
+      return {EmptyNak(command), std::move(moveTo), std::move(carried)};
     }
-    case 2: return {ConfigNak(nic), std::nullopt};
-    case 3: return {TextNak(command, nic.settings.firmware), std::nullopt};
-    case 5: return {TextNak(command, BuildStatusText(nic.settings)), std::nullopt};
-    case 7: return {TextNak(command, PayloadText(payload)), std::nullopt};
+    case 2: return Answer(ConfigNak(nic));
+    case 3: return Answer(TextNak(command, nic.settings.firmware));
+    case 5: return Answer(TextNak(command, BuildStatusText(nic.settings)));
+    case 7: return Answer(TextNak(command, PayloadText(payload)));
     case 16:
-    case 34: return {EmptyNak(command), std::nullopt};
-    case 33: return {TextNak(command, nic.settings.name), std::nullopt};
-    case 35: return {TextNak(command, nic.settings.model), std::nullopt};
+    case 34: return Answer(EmptyNak(command));
+    case 33: return Answer(TextNak(command, nic.settings.name));
+    case 35: return Answer(TextNak(command, nic.settings.model));
     default: return {};
   }
 }

@@ -19,6 +19,9 @@ struct CommandOutcome {
   // Set when the written configuration gives the NIC a new address; moving
   // is the caller's, who owns the sockets.
   std::optional<std::string> moveTo;
+  // For command 1: every item the list carried ("item 4=64", nic_values.h),
+  // held by the NIC or not.
+  std::optional<std::vector<std::string>> written;
 };
 
 CommandOutcome AnswerCommand(NicState& nic, std::span<const std::uint8_t> request);

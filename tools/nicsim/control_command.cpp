@@ -1,6 +1,6 @@
 #include "tools/nicsim/control_command.h"
 
-#include <sstream>
+#include <optional>
 #include <vector>
 
 #include "nicproto/mac_text.h"
@@ -9,10 +9,27 @@
 namespace nicsim {
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
-  std::istringstream in(line);
+// Words end at spaces, except inside double quotes, so that a quoted text
+// (item.85="Toner is low") stays one word, its quotes kept for the key to
+// read. Empty when a quote is left open.
+std::optional<std::vector<std::string>> Words(const std::string& line) {
   std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
+  std::string word;
+  bool quoted = false;
+  bool inWord = false;
+  for (const char c : line) {
+    if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+      continue;
+    }
+    if (c == '"') quoted = !quoted;
+    word += c;
+    inWord = true;
+  }
+  if (quoted) return std::nullopt;
+  if (inWord) words.push_back(word);
   return words;
 }
 
@@ -32,7 +49,9 @@ std::string ApplyWords(SimNic& nic, const std::vector<std::string>& words) {
 }  // namespace
 
 std::string RunControlCommand(Simulator& simulator, const std::string& line) {
-  const std::vector<std::string> words = Words(line);
+  const std::optional<std::vector<std::string>> split = Words(line);
+  if (!split) return "error a quote is left open";
+  const std::vector<std::string>& words = *split;
   if (words.empty() || words[0] != "set") return "error unknown command";
   if (words.size() < 3) return "error usage: set <mac> <key>=<value>...";
   SimNic nic;

@@ -1,8 +1,8 @@
 #pragma once
 // The running simulator's control channel: one text command per datagram,
 //   set <mac> <key>=<value> [<key>=<value>...]
-// with the keys of the configuration file (values without spaces). The
-// answer is "ok" or "error <why>".
+// with the keys of the configuration file; a value with spaces is quoted
+// (item.85="Toner is low"). The answer is "ok" or "error <why>".
 
 #include <string>
 

@@ -22,6 +22,11 @@ std::string FormatEventLine(const Event& event) {
   std::string line = event.kind + " " + event.nicIp + " " + event.peerIp + ":" +
                      std::to_string(event.peerPort) + " " + std::to_string(event.localPort) + " ";
   if (IsPrintEvent(event)) return line + event.path + " " + std::to_string(event.size);
+  if (event.kind == "wrote") {
+    line += event.mac;
+    for (const std::string& value : event.written) line += " " + value;
+    return line;
+  }
   return line + Hex(event.bytes);
 }
 

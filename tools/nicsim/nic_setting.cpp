@@ -8,6 +8,7 @@
 #include <map>
 
 #include "nicproto/mac_text.h"
+#include "tools/nicsim/nic_values.h"
 #include "tools/shared/loopback_socket.h"
 
 namespace nicsim {
@@ -45,7 +46,8 @@ bool ParseFault(const std::string& text, Fault& out) {
                                                        {"silent", Fault::Silent},
                                                        {"nostatus", Fault::NoStatusDatagram},
                                                        {"othermaker", Fault::OtherMaker},
-                                                       {"twice", Fault::AnswersTwice}};
+                                                       {"twice", Fault::AnswersTwice},
+                                                       {"refusewrites", Fault::RefusesWrites}};
   const auto it = kFaults.find(text);
   if (it == kFaults.end()) return false;
   out = it->second;
@@ -105,6 +107,75 @@ Setter Text(std::string SimNic::*field) {
   };
 }
 
+// Printer families 0 to 6 are the even high nibbles 0x0 to 0xC of the
+// printer-specific byte; its low nibble is kept.
+bool ParseFamily(const std::string& text, std::uint8_t& printerSpecific) {
+  std::uint8_t family = 0;
+  if (!ParseNumber(text, family) || family > 6) return false;
+  printerSpecific = static_cast<std::uint8_t>((family << 5) | (printerSpecific & 0x0F));
+  return true;
+}
+
+// Values another key sets, so that two keys never fight over one value.
+bool IsItemOfAnotherKey(std::uint8_t tag) {
+  return tag == nic::config::kIpAddress || tag == nic::config::kName;
+}
+
+bool IsAttributeOfAnotherKey(std::uint8_t tag) {
+  switch (tag) {
+    case nic::tag::kIpAddress:
+    case nic::tag::kName:
+    case nic::tag::kSubnetMask:  // item.2
+    case nic::tag::kProperties:
+    case nic::tag::kMacHigh:
+    case nic::tag::kMacLow:
+    case nic::tag::kCapabilities:
+    case nic::tag::kDescription:
+    case nic::tag::kFirmwareVersion:
+    case nic::tag::kPrintActivity:
+    case nic::tag::kPortStatus: return true;
+    default: return false;
+  }
+}
+
+enum class Numbered { No, Applied, Refused };
+
+// "item.N" and "attr.N", N a decimal tag.
+Numbered ApplyNumbered(SimNic& nic, const std::string& key, const std::string& value,
+                       std::string* error) {
+  const bool item = key.rfind("item.", 0) == 0;
+  const bool attribute = key.rfind("attr.", 0) == 0;
+  if (!item && !attribute) return Numbered::No;
+  std::uint8_t tag = 0;
+  const std::string number = key.substr(5);
+  auto refuse = [&](const std::string& why) {
+    if (error != nullptr) *error = why;
+    return Numbered::Refused;
+  };
+  const bool decimal =
+      !number.empty() && number.find_first_not_of("0123456789") == std::string::npos;
+  if (!decimal || !ParseNumber(number, tag)) {
+    return refuse("bad tag in '" + key + "'");
+  }
+  if (item ? IsItemOfAnotherKey(tag) : IsAttributeOfAnotherKey(tag)) {
+    return refuse("'" + key + "' is set by its own key");
+  }
+  if (item) {
+    std::string wire;
+    if (!ParseItemValue(tag, value, wire)) {
+      return refuse("bad value for '" + key + "': '" + value + "'");
+    }
+    nic.items[tag] = std::move(wire);
+    return Numbered::Applied;
+  }
+  std::vector<std::uint8_t> bytes;
+  if (ParseAttributeValue(tag, value, bytes)) {
+    nic.attributes[tag] = std::move(bytes);
+    return Numbered::Applied;
+  }
+  return refuse("bad value for '" + key + "': '" + value + "'");
+}
+
 const std::map<std::string, Setter>& Setters() {
   static const std::map<std::string, Setter> kSetters = {
       {"ip", [](SimNic& n, const std::string& v) { return ParseAddress(v, n.ip); }},
@@ -120,11 +191,14 @@ const std::map<std::string, Setter>& Setters() {
       {"statusText", Text(&SimNic::statusText)},
       {"model", Text(&SimNic::model)},
       {"printerSpecific", Number(&SimNic::printerSpecific)},
+      {"family", [](SimNic& n, const std::string& v) { return ParseFamily(v, n.printerSpecific); }},
       {"paperSource", Number(&SimNic::paperSource)},
       {"extAlarmBits", Number(&SimNic::extAlarmBits)},
       {"advancedInfo", Flag(&SimNic::advancedInfo)},
       {"advAlarmBits", Number(&SimNic::advAlarmBits)},
       {"ipxNetwork", [](SimNic& n, const std::string& v) { return ParseIpxNetwork(v, n.ipxNetwork); }},
+      {"mail", Flag(&SimNic::mail)},
+      {"replyDelayMs", Number(&SimNic::replyDelayMs)},
       {"fault", [](SimNic& n, const std::string& v) { return ParseFault(v, n.fault); }},
       {"sinkListening", SinkFlag(&PrintSink::listening)},
       {"resetAfter", SinkNumber(&PrintSink::resetAfter)},
@@ -139,6 +213,11 @@ const std::map<std::string, Setter>& Setters() {
 
 bool ApplyNicSetting(SimNic& nic, const std::string& key, const std::string& value,
                      std::string* error) {
+  switch (ApplyNumbered(nic, key, value, error)) {
+    case Numbered::Applied: return true;
+    case Numbered::Refused: return false;
+    case Numbered::No: break;
+  }
   const auto it = Setters().find(key);
   if (it == Setters().end()) {
     if (error != nullptr) *error = "unknown key '" + key + "'";

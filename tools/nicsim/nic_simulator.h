@@ -3,7 +3,8 @@
 // loopback address 127.0.0.N and answers the attribute protocol on UDP 8450
 // and the command protocol on UDP 11299, and takes raw print jobs on TCP 9100,
 // writing each job to a file. Several NICs may share one address (each answers
-// with its own MAC), and fault modes make a NIC misbehave on purpose.
+// with its own MAC), and fault modes make a NIC misbehave on purpose; a slow
+// NIC (replyDelayMs) answers late without holding up the others.
 //
 // A NIC given an IPX network also answers the attribute protocol over the
 // NetWare stand-in's loopback IPX (outside/netware/loopback_ipx.h), at its
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@ enum class Fault {
   NoStatusDatagram,  // answers a probe, but sends no status datagram after it
   OtherMaker,        // describes itself as another maker's NIC
   AnswersTwice,      // sends every reply twice
+  RefusesWrites,     // answers probes and reads, never a set request or command 1
 };
 
 struct PrintSink {
@@ -55,6 +58,14 @@ struct SimNic {
   bool advancedInfo = false;        // also send ADVINF
   std::uint32_t advAlarmBits = 0;
 
+  // Configuration items and attributes given by number (item.N, attr.N),
+  // as the values that travel; they stand over the factory values. A write
+  // over the network to one of them changes it here too.
+  std::map<std::uint8_t, std::string> items;
+  std::map<std::uint8_t, std::vector<std::uint8_t>> attributes;
+  bool mail = true;  // false: the NIC holds no mail notice items (80 to 87)
+
+  std::uint32_t replyDelayMs = 0;  // every reply leaves this much later
   Fault fault = Fault::None;
   PrintSink sink;
 };
@@ -64,7 +75,13 @@ struct SimNic {
 // their bytes, reply-port prefix included; over IPX `nicIp` is the NIC's
 // "network:node" and the bytes are the IPX data after the envelope), "job" (a finished print job:
 // `bytes` empty, `path` its file, `size` its length), "connect" (`path` the
-// file the job will be written to).
+// file the job will be written to), "wrote" (right after the datagram of a
+// write that a NIC took, one for each such NIC: a set request, an extended
+// set request or command 1; `mac` the NIC, `written` what the write carried,
+// one entry per value in the forms of nic_values.h: "attr 7=\"NEWNAME\"",
+// "item 4=64", "ext=\"O=OFFICE\"", the address and MAC included; addresses
+// and ports those of the datagram). A NIC that refuses writes, or is
+// silent, records no "wrote".
 struct Event {
   std::string kind;
   std::string nicIp;     // the simulated NIC's address
@@ -74,6 +91,8 @@ struct Event {
   std::vector<std::uint8_t> bytes;
   std::string path;
   std::uint64_t size = 0;
+  std::string mac;
+  std::vector<std::string> written;
 };
 
 class Simulator {

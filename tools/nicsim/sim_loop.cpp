@@ -3,6 +3,7 @@
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "nicproto/frame_kind.h"
@@ -41,9 +42,10 @@ void SimLoop::Run() {
   while (!quit_) {
     const MonoNs now = MonotonicNow();
     BuildPollSet(now);
-    if (::poll(pollFds_.data(), pollFds_.size(), jobs_.TimeoutMs(now)) < 0 && errno != EINTR) {
+    if (::poll(pollFds_.data(), pollFds_.size(), PollTimeoutMs(now)) < 0 && errno != EINTR) {
       break;
     }
+    outbox_.SendDue(registry_, MonotonicNow());
     // Handling one socket may open or close others (a NIC moves, a job
     // ends); the rest of this round is then stale and waits for a new poll.
     const std::uint64_t generation = Generation();
@@ -134,7 +136,7 @@ void SimLoop::ReceiveDatagram(int fd, const std::string& ip, std::uint16_t port)
   const ssize_t n = ::recvfrom(fd, datagram_.data(), datagram_.size(), 0,
                                reinterpret_cast<sockaddr*>(&from), &fromLength);
   if (n < 0) return;
-  HandleDatagram(registry_, log_, ip, port,
+  HandleDatagram(registry_, log_, outbox_, ip, port,
                  std::span<const std::uint8_t>(datagram_.data(), static_cast<std::size_t>(n)),
                  tools::PeerOf(from));
 }
@@ -151,7 +153,8 @@ void SimLoop::ReceiveBroadcast(int fd) {
   for (const auto& [ip, endpoint] : registry_.endpoints()) addresses.push_back(ip);
   const std::span<const std::uint8_t> datagram(datagram_.data(), static_cast<std::size_t>(n));
   for (const std::string& ip : addresses) {
-    HandleDatagram(registry_, log_, ip, nic::kAttributePort, datagram, tools::PeerOf(from));
+    HandleDatagram(registry_, log_, outbox_, ip, nic::kAttributePort, datagram,
+                   tools::PeerOf(from));
   }
 }
 
@@ -162,11 +165,20 @@ void SimLoop::ReceiveIpx(int fd, std::uint16_t port, const std::string& mac) {
                                reinterpret_cast<sockaddr*>(&from), &fromLength);
   NicState* nic = registry_.FindByMac(mac);
   if (n < 0 || nic == nullptr) return;
-  HandleIpxDatagram(registry_, log_, *nic, fd, port,
+  HandleIpxDatagram(registry_, log_, outbox_, *nic, fd, port,
                     std::span<const std::uint8_t>(datagram_.data(), static_cast<std::size_t>(n)),
                     tools::PeerOf(from));
 }
 
 std::uint64_t SimLoop::Generation() const { return registry_.generation() + jobs_.generation(); }
+
+// Whichever comes first: a throttled print reader's turn or a slow NIC's reply.
+int SimLoop::PollTimeoutMs(MonoNs now) const {
+  const int jobs = jobs_.TimeoutMs(now);
+  const int replies = outbox_.TimeoutMs(now);
+  if (jobs < 0) return replies;
+  if (replies < 0) return jobs;
+  return std::min(jobs, replies);
+}
 
 }  // namespace nicsim

@@ -1,7 +1,8 @@
 #pragma once
 // The one serving thread of a simulator: it polls every NIC socket, print
-// listener and print connection, and runs the callers' requests (updates,
-// look-ups, stop) between polls, so NIC state is only ever touched by it.
+// listener and print connection, sends the slow NICs' replies when due, and
+// runs the callers' requests (updates, look-ups, stop) between polls, so NIC
+// state is only ever touched by it.
 
 #include <poll.h>
 
@@ -18,6 +19,7 @@
 #include "tools/nicsim/ipx_station.h"
 #include "tools/nicsim/nic_registry.h"
 #include "tools/nicsim/print_jobs.h"
+#include "tools/nicsim/reply_outbox.h"
 #include "tools/shared/unique_fd.h"
 
 namespace nicsim {
@@ -64,10 +66,12 @@ class SimLoop {
   void ReceiveBroadcast(int fd);
   void ReceiveIpx(int fd, std::uint16_t port, const std::string& mac);
   std::uint64_t Generation() const;
+  int PollTimeoutMs(MonoNs now) const;
 
   EventLog& log_;
   NicRegistry registry_;
   PrintJobs jobs_;
+  ReplyOutbox outbox_;
   tools::UniqueFd wake_;
   tools::UniqueFd broadcast_;  // UDP 8450 on the broadcast address, when one is served
   std::vector<IpxSocket> ipx_;

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "nicconf/sheets/core/nic_settings.h"
 #include "nicproto/attribute_frame.h"
 #include "nicproto/exn_notice.h"
 #include "nicproto/status_datagram.h"
 #include "nicproto/wake_up_packet.h"
+#include "tools/nicsim/control_command.h"
+#include "tools/nicsim/monotonic_time.h"
+#include "tools/nicsim/nic_setting.h"
 #include "tools/nicsim/tests/sim_client.h"
 
 namespace nicsim::test {
@@ -231,6 +235,121 @@ TEST_F(AttributeProtocol, OtherMakerNicDescribesItselfAsForeign) {
   std::uint8_t capability = 0;
   ASSERT_TRUE(nic::GetByteAttribute(reply.record, nic::tag::kCapabilities, capability));
   EXPECT_EQ(capability, 0x40);
+}
+
+std::vector<std::uint8_t> SetRequest(const nic::AttributeRecord& write, std::uint16_t replyPort) {
+  return nic::BuildAttributeRequest(nic::Transport::Udp, nic::FrameKind::SetRequest, write,
+                                    replyPort);
+}
+
+SimNic AttributeNic(const std::string& ip, const std::string& mac) {
+  SimNic nic = TestNic(ip, mac);
+  nic.capability = 0x64;  // TCP/IP, NetWare and AppleTalk, no commands
+  for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{
+           {"attr.15", "\"LOBBY\""},
+           {"attr.10", "150"},
+           {"attr.23", "\"OLD\""},
+           {"attr.3", "0x01"}}) {
+    std::string error;
+    EXPECT_TRUE(ApplyNicSetting(nic, key, value, &error)) << error;
+  }
+  return nic;
+}
+
+TEST_F(AttributeProtocol, AttributeNicServesItsPagesFields) {
+  Start({AttributeNic("127.0.19.10", "00:80:87:19:00:10")});
+  client_.SendTo("127.0.19.10", kAttributePort, Probe(client_.port()));
+  const auto hbm = client_.Receive();
+  ASSERT_TRUE(hbm);
+  nic::NicSettings settings;
+  settings.attributes = ParseReply(*hbm).record;
+  settings.hasAttributes = true;
+  ASSERT_FALSE(nic::IsCommandNic(settings));
+  using F = nic::SettingField;
+  EXPECT_EQ(nic::ReadSetting(settings, F::AppleTalkName), "LOBBY");
+  EXPECT_EQ(nic::ReadSetting(settings, F::EtherTalkZone), "*");
+  for (const F entity : {F::AppleTalkEntity1, F::AppleTalkEntity2, F::AppleTalkEntity3,
+                         F::AppleTalkEntity4}) {
+    EXPECT_TRUE(nic::ReadSetting(settings, entity));
+  }
+  EXPECT_EQ(nic::ReadSetting(settings, F::AccessPeriod), "150");
+  EXPECT_EQ(nic::ReadSetting(settings, F::FtpTimeout), "10");
+  EXPECT_EQ(nic::ReadSetting(settings, F::SubnetMask), "255.255.255.0");
+  char password[33] = {};
+  ASSERT_TRUE(nic::GetPassword(settings.attributes, password, sizeof password));
+  EXPECT_STREQ(password, "OLD");
+  EXPECT_FALSE(nic::FindAttribute(settings.attributes, 21)->present);  // nothing invented
+}
+
+TEST_F(AttributeProtocol, SetRequestWritesWhatItCarriesAndTheSettingsFollow) {
+  Start({AttributeNic("127.0.19.11", "00:80:87:19:00:11")});
+  nic::AttributeRecord write;
+  nic::SetTextAttribute(write, 15, "HALL");
+  nic::SetByteAttribute(write, nic::tag::kFtpTimeout, 60);
+  nic::SetPassword(write, "NEW");
+  nic::SetByteAttribute(write, 0, 255);
+  client_.SendTo("127.0.19.11", kAttributePort, SetRequest(write, client_.port()));
+  const auto cfm = client_.Receive();
+  ASSERT_TRUE(cfm);
+  const nic::AttributeRecord record = ParseReply(*cfm).record;
+  EXPECT_EQ(Text(record, 15), "HALL");
+  std::uint8_t value = 0;
+  ASSERT_TRUE(nic::GetByteAttribute(record, nic::tag::kFtpTimeout, value));
+  EXPECT_EQ(value, 60);
+  ASSERT_TRUE(nic::GetByteAttribute(record, nic::tag::kAccessPeriod, value));
+  EXPECT_EQ(value, 150);  // not sent, kept
+  char password[33] = {};
+  ASSERT_TRUE(nic::GetPassword(record, password, sizeof password));
+  EXPECT_STREQ(password, "NEW");
+  SimNic now;
+  ASSERT_TRUE(simulator_.Find("00:80:87:19:00:11", &now));
+  EXPECT_EQ(now.attributes[15], (std::vector<std::uint8_t>{'H', 'A', 'L', 'L', 0}));
+  EXPECT_EQ(now.attributes.count(nic::tag::kFtpTimeout), 0u);  // never configured
+
+  const std::vector<Event> events = simulator_.Events();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].kind, "set");
+  EXPECT_EQ(events[1].kind, "wrote");
+  EXPECT_EQ(events[1].mac, "00:80:87:19:00:11");
+  EXPECT_EQ(events[1].written, (std::vector<std::string>{"attr 0=255", "attr 14=60",
+                                                         "attr 15=\"HALL\"", "attr 23=\"NEW\""}));
+
+  // A later update of the settings keeps what the manager wrote.
+  EXPECT_EQ(RunControlCommand(simulator_, "set 00:80:87:19:00:11 portStatus=1"), "ok");
+  client_.SendTo("127.0.19.11", kAttributePort, Probe(client_.port()));
+  const auto hbm = client_.Receive();
+  ASSERT_TRUE(hbm);
+  const nic::AttributeRecord probed = ParseReply(*hbm).record;
+  ASSERT_TRUE(nic::GetByteAttribute(probed, 0, value));
+  EXPECT_EQ(value, 255);
+  ASSERT_TRUE(nic::GetByteAttribute(probed, nic::tag::kFtpTimeout, value));
+  EXPECT_EQ(value, 60);
+  EXPECT_EQ(Text(probed, 15), "HALL");
+}
+
+// The slow NIC's replies wait without holding up the serving thread.
+TEST_F(AttributeProtocol, SlowNicDoesNotDelayAnother) {
+  constexpr int kDelayMs = 1000;
+  SimNic slow = TestNic("127.0.19.12", "00:80:87:19:00:12");
+  slow.replyDelayMs = kDelayMs;
+  Start({slow, TestNic("127.0.19.13", "00:80:87:19:00:13")});
+  const MonoNs sent = MonotonicNow();
+  client_.SendTo("127.0.19.12", kAttributePort, Probe(client_.port()));
+  client_.SendTo("127.0.19.13", kAttributePort, Probe(client_.port()));
+  std::vector<std::string> from;
+  for (int i = 0; i < 4; ++i) {
+    const auto datagram = client_.Receive();
+    ASSERT_TRUE(datagram);
+    from.push_back(datagram->ip);
+    if (datagram->ip == "127.0.19.12") {
+      EXPECT_GE(MonotonicNow() - sent, kDelayMs * kNsPerMs);
+    }
+  }
+  // Probe reply and status datagram of each, the fast NIC's first and the
+  // slow one's in their order.
+  EXPECT_EQ(from, (std::vector<std::string>{"127.0.19.13", "127.0.19.13", "127.0.19.12",
+                                            "127.0.19.12"}));
+  EXPECT_EQ(EventsOfKind(simulator_, "probe").size(), 2u);
 }
 
 }  // namespace

@@ -16,6 +16,15 @@ TEST(ControlCommand, SetChangesTheNamedNic) {
   ASSERT_TRUE(simulator.Find("00:80:87:09:00:56", &nic));
   EXPECT_EQ(nic.portStatus, 1);
   EXPECT_EQ(nic.fault, Fault::Silent);
+
+  EXPECT_EQ(RunControlCommand(simulator,
+                              "set 00:80:87:09:00:56 item.85=\"Toner  is low\" attr.15=\"A B\""),
+            "ok");
+  ASSERT_TRUE(simulator.Find("00:80:87:09:00:56", &nic));
+  EXPECT_EQ(nic.items[85], "Toner  is low");
+  EXPECT_EQ(nic.attributes[15], (std::vector<std::uint8_t>{'A', ' ', 'B', 0}));
+  EXPECT_EQ(RunControlCommand(simulator, "set 00:80:87:09:00:56 item.85=\"open"),
+            "error a quote is left open");
 }
 
 TEST(ControlCommand, MistakesAreExplained) {

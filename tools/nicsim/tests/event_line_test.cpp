@@ -29,5 +29,18 @@ TEST(EventLine, JobsShowTheirFileAndSize) {
             "job 127.0.0.2 127.0.0.1:40001 9100 /tmp/jobs/127.0.0.2-1.prn 42");
 }
 
+TEST(EventLine, WritesShowTheNicAndTheValuesTheyCarried) {
+  Event event;
+  event.kind = "wrote";
+  event.nicIp = "127.0.0.2";
+  event.peerIp = "127.0.0.1";
+  event.peerPort = 40002;
+  event.localPort = 8450;
+  event.mac = "00:80:87:00:00:02";
+  event.written = {"attr 7=\"NEW NAME\"", "attr 10=50"};
+  EXPECT_EQ(FormatEventLine(event),
+            "wrote 127.0.0.2 127.0.0.1:40002 8450 00:80:87:00:00:02 attr 7=\"NEW NAME\" attr 10=50");
+}
+
 }  // namespace
 }  // namespace nicsim
