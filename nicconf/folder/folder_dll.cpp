@@ -1,4 +1,5 @@
-// nicconf.dll's entries: the process entry and the four COM server exports.
+// nicconf.dll's entries: the process entry, the four COM server exports,
+// the printer picture and the printer setting sheet.
 #include <windows.h>
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "nicconf/folder/registrar.h"
 #include "nicconf/folder/resource_ids.h"
 #include "nicconf/picture/shell/printer_picture.h"
+#include "nicconf/sheets/setting_sheet.h"
 
 namespace {
 
@@ -71,5 +73,19 @@ extern "C" HRESULT __stdcall DllUnregisterServer() {
 extern "C" HBITMAP WINAPI CreatePrinterBitmap(HINSTANCE instance, nic::PrinterPictureInfo info, DWORD extra) {
   return GuardedEntry<HBITMAP>(nullptr, [&] {
     return CreatePrinterPicture(instance != nullptr ? instance : FolderInstance(), info, extra);
+  });
+}
+
+// The setting sheet of one printer over `owner`, as the folder's view and the
+// host printers' LAN board entry open it. TRUE when something was written;
+// the record then carries the printer's new name.
+extern "C" BOOL WINAPI OpenPrinterSettings(HWND owner, nic::PrinterRecord* printer) {
+  return GuardedEntry(FALSE, [&] {
+    if (printer == nullptr) return FALSE;
+    const int seconds = FolderState().settings.busyTimeout;
+    return nic::sheets::OpenSettingSheet(owner, *printer,
+                                         static_cast<std::uint32_t>(seconds > 0 ? seconds : 1))
+               ? TRUE
+               : FALSE;
   });
 }

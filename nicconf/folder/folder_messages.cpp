@@ -53,8 +53,12 @@ int ShowFolderMessage(HWND owner, MessageLevel level, int textId, UINT buttons, 
   va_start(arguments, buttons);
   std::vsnprintf(text, sizeof text, format.c_str(), arguments);
   va_end(arguments);
+  return ShowFolderText(owner, level, text, buttons);
+}
+
+int ShowFolderText(HWND owner, MessageLevel level, const std::string& text, UINT buttons) {
   const LevelLook look = LookOf(level);
-  return MessageBoxA(owner, text, look.caption, look.icon | buttons | MB_TASKMODAL);
+  return MessageBoxA(owner, text.c_str(), look.caption, look.icon | buttons | MB_TASKMODAL);
 }
 
 nic::MessageCalls FolderMessageCalls() { return {nullptr, ShowExchangeMessage}; }

@@ -14,6 +14,8 @@ enum class MessageLevel { Information, Warning, Question, Error };
 
 // The button pressed. `buttons` adds to the level's icon (MB_OK, MB_YESNO…).
 int ShowFolderMessage(HWND owner, MessageLevel level, int textId, UINT buttons = MB_OK, ...);
+// The same for a Shift_JIS text made elsewhere.
+int ShowFolderText(HWND owner, MessageLevel level, const std::string& text, UINT buttons = MB_OK);
 
 // A string of the module's table as Shift_JIS; "" when there is none.
 std::string FolderString(int id);

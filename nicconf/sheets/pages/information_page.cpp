@@ -1,0 +1,58 @@
+// "情報": what the printer told about itself in its status text: the model,
+// its picture as the folder draws it, and the printer languages.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "nicconf/exchange/status_summary.h"
+#include "nicconf/folder/module.h"
+#include "nicconf/picture/shell/printer_picture.h"
+#include "nicconf/sheets/page_designs.h"
+#include "nicconf/sheets/sheet_dialog_ids.h"
+
+namespace nic::sheets {
+namespace {
+
+void ShowLanguages(HWND page, const StatusRecord& status) {
+  HWND list = GetDlgItem(page, IDC_INFO_LANGUAGES);
+  const std::string languages = status.cmd;
+  std::size_t start = 0;
+  while (start < languages.size()) {
+    std::size_t end = languages.find(',', start);
+    if (end == std::string::npos) end = languages.size();
+    const std::string one = languages.substr(start, end - start);
+    if (!one.empty()) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(one.c_str()));
+    start = end + 1;
+  }
+}
+
+void ShowPicture(HWND page, const SheetState& sheet) {
+  PrinterPictureInfo info{};
+  info.attrReceived = 1;
+  info.statusReceived = 1;
+  TakeStatusSummary(sheet.status, info);
+  if (HBITMAP picture = CreatePrinterPicture(FolderInstance(), info, 0)) {
+    SendDlgItemMessageA(page, IDC_INFO_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+  }
+}
+
+void Opened(HWND page, SheetState& sheet) {
+  SetDlgItemTextA(page, IDC_INFO_MODEL, sheet.status.mdl);
+  ShowPicture(page, sheet);
+  ShowLanguages(page, sheet.status);
+}
+
+void Closed(HWND page) {
+  const auto picture = reinterpret_cast<HBITMAP>(
+      SendDlgItemMessageA(page, IDC_INFO_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0));
+  if (picture != nullptr) DeleteObject(picture);
+}
+
+const PageDesign kDesign{SettingPage::Information, {}, Opened, nullptr, nullptr, nullptr, Closed};
+
+}  // namespace
+
+const PageDesign& InformationPage() { return kDesign; }
+
+}  // namespace nic::sheets

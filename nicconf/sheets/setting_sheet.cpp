@@ -1,0 +1,83 @@
+#include "nicconf/sheets/setting_sheet.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "nicconf/folder/folder_messages.h"
+#include "nicconf/folder/module.h"
+#include "nicconf/sheets/comm_flow.h"
+#include "nicconf/sheets/page_designs.h"
+#include "nicproto/status_interpretation.h"
+
+namespace nic::sheets {
+namespace {
+
+constexpr std::uint8_t kReadConfig = 2;
+
+bool ReadNic(HWND owner, SheetState& sheet) {
+  FlowJob job;
+  job.use = FlowUse::ReadRetry;
+  job.printer = sheet.printer;
+  job.busyTimeoutSeconds = sheet.busyTimeoutSeconds;
+  auto slots = std::make_unique<CommandSlotList>(1);
+  if (std::strcmp(sheet.printer.protocol, "TCP/IP") == 0) {
+    slots->GetOrCreate(kReadConfig);
+    job.slots = slots.get();
+  }
+  FlowOutcome outcome;
+  if (!RunFlow(owner, job, outcome)) return false;
+  const TransactionBlock& block = outcome.block;
+  const CommandSlot* config = outcome.slots ? outcome.slots->FindAnswered(kReadConfig) : nullptr;
+  sheet.image = SettingsFromReply(block.attrReplied ? &block.attributes : nullptr,
+                                  block.extReplied ? &block.extendedText : nullptr,
+                                  config != nullptr ? &config->configItems : nullptr,
+                                  block.statusReceived != 0);
+  sheet.baseline = sheet.image;
+  sheet.status = block.status;
+  const int family = block.status.extStatusValid
+                         ? PrinterFamily(block.status.extStatus.printerSpecific)
+                         : -1;
+  sheet.facts = FactsOf(sheet.image, family);
+  return true;
+}
+
+}  // namespace
+
+bool OpenSettingSheet(HWND owner, PrinterRecord& printer, std::uint32_t busyTimeoutSeconds) {
+  auto sheet = std::make_unique<SheetState>();
+  sheet->printer = printer;
+  sheet->busyTimeoutSeconds = busyTimeoutSeconds;
+  if (!ReadNic(owner, *sheet)) return false;
+  for (const SettingPage page : PagesFor(sheet->facts)) {
+    if (const PageDesign* design = DesignOf(page)) sheet->pages.push_back({design, nullptr});
+  }
+  std::vector<PageParam> params(sheet->pages.size());
+  std::vector<PROPSHEETPAGEA> pages(sheet->pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    params[i] = {sheet.get(), i};
+    PROPSHEETPAGEA& p = pages[i];
+    p = PROPSHEETPAGEA{};
+    p.dwSize = sizeof p;
+    p.hInstance = FolderInstance();
+    p.pszTemplate = MAKEINTRESOURCEA(LookOf(sheet->pages[i].design->page).dialog);
+    p.pfnDlgProc = SettingPageProc;
+    p.lParam = reinterpret_cast<LPARAM>(&params[i]);
+  }
+  PROPSHEETHEADERA header{};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+  header.hwndParent = owner;
+  header.hInstance = FolderInstance();
+  header.pszCaption = sheet->printer.name;
+  header.nPages = static_cast<UINT>(pages.size());
+  header.ppsp = pages.data();
+  PropertySheetA(&header);
+  if (sheet->written) printer = sheet->printer;
+  return sheet->written;
+}
+
+}  // namespace nic::sheets
