@@ -62,6 +62,9 @@ bool OpenSettingSheet(HWND owner, PrinterRecord& printer, std::uint32_t busyTime
     PROPSHEETPAGEA& p = pages[i];
     p = PROPSHEETPAGEA{};
     p.dwSize = sizeof p;
+    // The tab says the page's name even where the dialog's caption differs.
+    p.dwFlags = PSP_USETITLE;
+    p.pszTitle = LookOf(sheet->pages[i].design->page).caption;
     p.hInstance = FolderInstance();
     p.pszTemplate = MAKEINTRESOURCEA(LookOf(sheet->pages[i].design->page).dialog);
     p.pfnDlgProc = SettingPageProc;

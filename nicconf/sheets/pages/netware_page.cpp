@@ -4,6 +4,7 @@
 // checks them all in order.
 #include <windows.h>
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <array>
 #include <string>
@@ -274,7 +275,11 @@ void Show(HWND page, SheetState& sheet, std::size_t chosen) {
   Panels& panels = PanelsOf(page);
   if (panels[chosen] == nullptr) {
     panels[chosen] = CreatePanel(page, kCategories[chosen].dialog, *kCategories[chosen].design, sheet);
-    if (panels[chosen] != nullptr) Place(page, panels[chosen]);
+    if (panels[chosen] != nullptr) {
+      Place(page, panels[chosen]);
+      // A panel takes the page's own background, not the dialog grey.
+      EnableThemeDialogTexture(panels[chosen], ETDT_ENABLETAB);
+    }
   }
   for (std::size_t i = 0; i < kCategoryCount; ++i) {
     if (panels[i] != nullptr) ShowWindow(panels[i], i == chosen ? SW_SHOW : SW_HIDE);

@@ -30,18 +30,32 @@ constexpr wchar_t kNameTyped[] =
     L"プリンタ名として無効です。 数字、英大文字、「-」（ハイフン）及び「_」（アンダーバー）のみ設定可能です。";
 constexpr wchar_t kWriteFailed[] = L"プリンタの設定が変更できませんでした。";
 constexpr wchar_t kBusy[] = L"プリンタがビジーなため設定が変更されないことがあります。";
+constexpr wchar_t kSessionsRange[] = L" は無効な値です。 1 から 64 の間の値を指定してください。";
+constexpr wchar_t kBadSender[] = L"送信元 From:のメールアドレスが無効です。";
 constexpr wchar_t kDhcpChosen[] =
     L"「DHCPサーバから取得する」が選択されました。\nプリンタと通信できなくなった場合は、現在の登録を削除し再登録してください。";
 
 using OpenSettings = BOOL(WINAPI*)(HWND, nic::PrinterRecord*);
 
+// The NetWare client's view of the segment: this workstation and the one
+// NetWare printer of sheet_network.ini. Written before the DLL loads, since
+// it opens IPX when attached.
+void WriteSegment() {
+  char folder[MAX_PATH];
+  GetTempPathA(sizeof folder, folder);
+  const std::string path = std::string(folder) + "nicconf-sheet-segment.txt";
+  std::ofstream(path) << "local 3C 00001B000003\nstation 3C 008087210012\nport 26400\n";
+  SetEnvironmentVariableA("NWIPX_SEGMENT", path.c_str());
+}
+
 OpenSettings Entry() {
-  static HMODULE dll = LoadLibraryA("nicconf.dll");
+  static HMODULE dll = (WriteSegment(), LoadLibraryA("nicconf.dll"));
   return reinterpret_cast<OpenSettings>(reinterpret_cast<void*>(GetProcAddress(dll, "OpenPrinterSettings")));
 }
 
 nic::PrinterRecord Printer(const char* ip, const char* mac, const char* protocol = "TCP/IP") {
   nic::PrinterRecord record{};
+  CopyBoundedText(record.netnum, "0000003C");
   CopyBoundedText(record.name, "PRN");
   CopyBoundedText(record.ip, ip);
   CopyBoundedText(record.mac, mac);
@@ -76,6 +90,7 @@ std::string Hex(const std::string& text) {
 // Characters typed where the page may answer with a message box: posted, so
 // the box is read by the session instead of holding up the test.
 void PostKeys(HWND control, const std::wstring& text) {
+  SendWithin(control, EM_SETSEL, 0x7FFF, 0x7FFF);  // typed at the end
   for (const wchar_t c : text) PostMessageW(control, WM_CHAR, c, 1);
 }
 
@@ -128,6 +143,21 @@ Messages ClickOnPage(SheetSession& sheet, HWND page, int control, const Answers&
   Messages shown = sheet.session().Click(page, control, answers);
   const Messages over = sheet.session().MessagesOver(sheet.sheet(), answers);
   shown.insert(shown.end(), over.begin(), over.end());
+  return shown;
+}
+
+// The messages of an OK whose flows run a while: waited for until `count`
+// have come up.
+Messages MessagesAfterFlows(SheetSession& sheet, std::size_t count, const Answers& answers = {}) {
+  Messages shown;
+  std::size_t used = 0;
+  WaitFor([&] {
+    const Answers left(answers.begin() + static_cast<long>(std::min(used, answers.size())), answers.end());
+    const Messages now = sheet.session().MessagesOver(sheet.sheet(), left);
+    used += now.size();
+    shown.insert(shown.end(), now.begin(), now.end());
+    return shown.size() >= count;
+  });
   return shown;
 }
 
@@ -237,6 +267,129 @@ TEST_F(SettingSheet, ChoosingDhcpWarnsOnce) {
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_TCPIP_ADDRESS)));
   EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
   EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+TEST_F(SettingSheet, ACommandNicShowsItsNinePagesInOrder) {
+  SheetSession sheet(Printer("127.0.21.2", "00:80:87:21:00:02"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  EXPECT_EQ(PageTitles(sheet.sheet()),
+            (Titles{L"LANボード", L"TCP/IP", L"TCP/IP詳細", L"SNMP", L"リモート電源制御", L"印刷履歴",
+                    L"通信設定", L"メール通知", L"情報"}));
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+HWND ShowPage(SheetSession& sheet, int index) {
+  PropSheet_SetCurSel(sheet.sheet(), nullptr, index);
+  Settle(sheet.sheet());
+  return CurrentPage(sheet.sheet());
+}
+
+TEST_F(SettingSheet, SessionsOutsideOneToSixtyFourAreRefusedOnLeavingAndThreeDigitsAtOnce) {
+  SheetSession sheet(Printer("127.0.21.2", "00:80:87:21:00:02"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  HWND page = ShowPage(sheet, 2);
+  HWND sessions = GetDlgItem(page, IDC_DETAIL_SESSIONS);
+  for (const wchar_t* wrong : {L"0", L"65"}) {
+    SetText(sessions, wrong);
+    EXPECT_EQ(sheet.session().MessagesOver(sheet.sheet()), Messages{}) << "not while typed";
+    EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Ok),
+              (Messages{{std::wstring(wrong) + kSessionsRange, Icon::Stop}}));
+  }
+  SetText(sessions, L"10");
+  PostKeys(sessions, L"0");
+  EXPECT_EQ(sheet.session().MessagesOver(sheet.sheet()),
+            (Messages{{std::wstring(L"100") + kSessionsRange, Icon::Stop}}));
+  EXPECT_EQ(WindowText(sessions), L"10");
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+TEST_F(SettingSheet, SessionsAndGatewayGoInOneItemListAndABusyPrinterIsNoticed) {
+  SheetSession sheet(Printer("127.0.21.5", "00:80:87:21:00:05"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  HWND page = ShowPage(sheet, 2);
+  // Values of this run, so a second run changes them again.
+  const int sessions = 2 + static_cast<int>(GetTickCount() % 60);
+  const std::string gateway = "127.0.0." + std::to_string(2 + GetTickCount() % 200);
+  SetText(GetDlgItem(page, IDC_DETAIL_SESSIONS), std::to_wstring(sessions).c_str());
+  SetText(GetDlgItem(page, IDC_DETAIL_GATEWAY), std::wstring(gateway.begin(), gateway.end()).c_str());
+  const std::size_t writes = Logged("wrote", "127.0.21.5").size();
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Ok), Messages{});
+  const CallEnd end = sheet.session().Finish();
+  ASSERT_TRUE(end.finished);
+  EXPECT_EQ(end.messages, (Messages{{kBusy, Icon::Exclamation}}));
+  EXPECT_EQ(end.result, TRUE);
+  const auto wrote = Logged("wrote", "127.0.21.5");
+  ASSERT_EQ(wrote.size(), writes + 1);
+  const std::string& line = wrote.back();
+  EXPECT_NE(line.find("item 3=" + gateway), std::string::npos) << line;
+  EXPECT_NE(line.find("item 4=" + std::to_string(sessions)), std::string::npos) << line;
+  EXPECT_EQ(line.find("item ", line.find("item 4=") + 1), std::string::npos) << "only two items: " << line;
+}
+
+TEST_F(SettingSheet, ARefusedWriteOffersRetryAndCancelKeepsTheSheet) {
+  SheetSession sheet(Printer("127.0.21.9", "00:80:87:21:00:09"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  HWND page = ShowPage(sheet, 2);
+  SetText(GetDlgItem(page, IDC_DETAIL_SESSIONS), L"3");
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Ok), Messages{});
+  EXPECT_EQ(MessagesAfterFlows(sheet, 2, {IDRETRY, IDCANCEL}),
+            (Messages{{kWriteFailed, Icon::Stop}, {kWriteFailed, Icon::Stop}}));
+  EXPECT_TRUE(IsWindow(sheet.sheet()));
+  EXPECT_GE(Logged("ncm", "127.0.21.9").size(), 2u);
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+TEST_F(SettingSheet, DhcpOnANicAlreadyOnDhcpIsNotWarnedAbout) {
+  SheetSession sheet(Printer("127.0.21.11", "00:80:87:21:00:11"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  HWND page = ShowPage(sheet, 1);
+  EXPECT_EQ(IsDlgButtonChecked(page, IDC_TCPIP_DHCP), BST_CHECKED);
+  EXPECT_EQ(ClickOnPage(sheet, page, IDC_TCPIP_ARP), Messages{});
+  EXPECT_EQ(ClickOnPage(sheet, page, IDC_TCPIP_DHCP), Messages{});
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+TEST_F(SettingSheet, TheSenderNeedsOneAtWithTextOnBothSides) {
+  SheetSession sheet(Printer("127.0.21.13", "00:80:87:21:00:13"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  HWND page = ShowPage(sheet, 7);
+  SendWithin(GetDlgItem(page, IDC_MAIL_ENABLE), BM_SETCHECK, BST_CHECKED);
+  EXPECT_EQ(ClickOnPage(sheet, page, IDC_MAIL_ENABLE), Messages{});
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_MAIL_FROM)));
+  SetText(GetDlgItem(page, IDC_MAIL_SERVER), L"127.0.0.1");
+  SetText(GetDlgItem(page, IDC_MAIL_TO), L"admin@example.jp");
+  for (const wchar_t* wrong : {L"@example.jp", L"printer@", L"a@b@c"}) {
+    SetText(GetDlgItem(page, IDC_MAIL_FROM), wrong);
+    EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Ok), (Messages{{kBadSender, Icon::Stop}}))
+        << std::string(wrong, wrong + wcslen(wrong));
+  }
+  SetText(GetDlgItem(page, IDC_MAIL_FROM), L"printer@example.jp");
+  PropSheet_SetCurSel(sheet.sheet(), nullptr, 0);
+  EXPECT_EQ(sheet.session().MessagesOver(sheet.sheet()), Messages{});
+  EXPECT_EQ(CurrentPageIndex(sheet.sheet()), 0);
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+TEST_F(SettingSheet, ANetWarePrinterIsReadAndWrittenOverIpx) {
+  const char* station = "0000003C:008087210012";
+  const std::size_t sets = Logged("set", station).size();
+  SheetSession sheet(Printer("", "00:80:87:21:00:12", "NetWare"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  EXPECT_EQ(PageTitles(sheet.sheet()), (Titles{L"LANボード", L"NetWare", L"情報"}));
+  const std::string newName = "NW-" + std::to_string(GetTickCount() % 100000);
+  SetText(PageItem(sheet.sheet(), IDC_LAN_PRINTER_NAME), std::wstring(newName.begin(), newName.end()).c_str());
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Ok), Messages{});
+  const CallEnd end = sheet.session().Finish();
+  ASSERT_TRUE(end.finished);
+  EXPECT_EQ(end.result, TRUE);
+  const auto written = Logged("set", station);
+  ASSERT_EQ(written.size(), sets + 1);
+  EXPECT_NE(written.back().find(Hex(newName)), std::string::npos);
 }
 
 }  // namespace
