@@ -5,6 +5,9 @@
 //   sheet_gallery page N               the sheet opened at page N (from 0)
 //   sheet_gallery panel 119|118|121    the NetWare page showing that panel
 //   sheet_gallery wait|context|password  that dialog
+//   sheet_gallery printer IP MAC [NETWORK]  the real sheet of that printer,
+//                                      read and written through the DLL's
+//                                      entry (with NETWORK over IPX)
 //
 // It runs until its windows close or a minute has passed.
 #include <windows.h>
@@ -312,8 +315,28 @@ int Run(HWND sheet) {
   return 0;
 }
 
+// The printer record as the folder keeps it.
+struct PrinterRecord {
+  char name[65], model[65], mac[19], ip[19], netnum[17], version[65], status[65], protocol[17];
+  unsigned value1, value2;
+};
+static_assert(sizeof(PrinterRecord) == 340);
+
+int OpenPrinter(HMODULE dll, int argc, char** argv) {
+  using Open = BOOL(WINAPI*)(HWND, PrinterRecord*);
+  auto open = reinterpret_cast<Open>(reinterpret_cast<void*>(GetProcAddress(dll, "OpenPrinterSettings")));
+  if (open == nullptr) return 1;
+  PrinterRecord printer{};
+  lstrcpynA(printer.name, "PRN", sizeof printer.name);
+  lstrcpynA(printer.ip, argv[2], sizeof printer.ip);
+  lstrcpynA(printer.mac, argv[3], sizeof printer.mac);
+  lstrcpynA(printer.protocol, argc > 4 ? "NetWare" : "TCP/IP", sizeof printer.protocol);
+  if (argc > 4) lstrcpynA(printer.netnum, argv[4], sizeof printer.netnum);
+  return open(nullptr, &printer) ? 0 : 3;
+}
+
 int Usage() {
-  MessageBoxW(nullptr, L"sheet_gallery pages | page N | panel 119|118|121 | wait | context | password",
+  MessageBoxW(nullptr, L"sheet_gallery pages | page N | panel 119|118|121 | wait | context | password | printer IP MAC [NETWORK]",
               L"sheet_gallery", MB_OK);
   return 2;
 }
@@ -330,6 +353,7 @@ int main(int argc, char** argv) {
   InitCommonControlsEx(&controls);
 
   const char* what = argv[1];
+  if (std::strcmp(what, "printer") == 0 && argc > 3) return OpenPrinter(nicconf.get(), argc, argv);
   if (std::strcmp(what, "pages") == 0) return Run(OpenSheet(0));
   if (std::strcmp(what, "page") == 0 && argc > 2) return Run(OpenSheet(std::atoi(argv[2])));
   if (std::strcmp(what, "panel") == 0 && argc > 2) {

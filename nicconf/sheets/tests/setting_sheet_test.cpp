@@ -375,6 +375,18 @@ TEST_F(SettingSheet, TheSenderNeedsOneAtWithTextOnBothSides) {
   EXPECT_EQ(sheet.session().Finish().result, FALSE);
 }
 
+TEST_F(SettingSheet, TheInformationPageShowsModelPictureAndLanguages) {
+  SheetSession sheet(Printer("127.0.21.2", "00:80:87:21:00:02"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  HWND page = ShowPage(sheet, 8);
+  EXPECT_EQ(CurrentPageIndex(sheet.sheet()), 8);
+  EXPECT_EQ(WindowText(GetDlgItem(page, IDC_INFO_MODEL)), L"LP-9800C");
+  EXPECT_NE(SendMessageA(GetDlgItem(page, IDC_INFO_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+  EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_INFO_LANGUAGES), LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
 TEST_F(SettingSheet, ANetWarePrinterIsReadAndWrittenOverIpx) {
   const char* station = "0000003C:008087210012";
   const std::size_t sets = Logged("set", station).size();
