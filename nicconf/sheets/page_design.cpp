@@ -45,21 +45,12 @@ HWND SpinOf(HWND page, HWND edit) {
   return nullptr;
 }
 
-int DigitsOf(int value) {
-  int digits = 1;
-  while (value >= 10) {
-    value /= 10;
-    ++digits;
-  }
-  return digits;
-}
-
 void PrepareControl(HWND page, const FieldBinding& b) {
   HWND control = GetDlgItem(page, b.control);
   if (b.kind == FieldKind::Text) {
     SendMessageA(control, EM_LIMITTEXT, b.limit != 0 ? b.limit : RuleOf(b.textClass).limit, 0);
   } else if (b.kind == FieldKind::Number) {
-    SendMessageA(control, EM_LIMITTEXT, DigitsOf(b.maximum) + 1, 0);
+    SendMessageA(control, EM_LIMITTEXT, DecimalDigits(b.maximum) + 1, 0);
     if (HWND spin = SpinOf(page, control)) SendMessageA(spin, UDM_SETRANGE32, b.minimum, b.maximum);
   }
 }

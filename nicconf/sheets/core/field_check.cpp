@@ -49,14 +49,6 @@ std::string FormatRange(const char* format, int minimum, int maximum) {
   return text;
 }
 
-int Digits(int value) {
-  int digits = 1;
-  while (value >= 10) {
-    value /= 10;
-    ++digits;
-  }
-  return digits;
-}
 
 bool AllDigits(std::string_view text) {
   for (unsigned char c : text)
@@ -94,8 +86,17 @@ std::string CheckExisting(TextClass kind, std::string_view text, const char* lab
   return "";
 }
 
+int DecimalDigits(int value) {
+  int digits = 1;
+  while (value >= 10) {
+    value /= 10;
+    ++digits;
+  }
+  return digits;
+}
+
 std::string CheckNumberTyped(std::string_view text, int minimum, int maximum) {
-  if (static_cast<int>(text.size()) <= Digits(maximum)) return "";
+  if (static_cast<int>(text.size()) <= DecimalDigits(maximum)) return "";
   return CheckNumberLeaving(text, minimum, maximum);
 }
 

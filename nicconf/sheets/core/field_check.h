@@ -36,6 +36,9 @@ std::string CheckExisting(TextClass kind, std::string_view text, const char* lab
 
 // Spin fields: while typing only a number with more digits than the range's
 // maximum is refused; on leaving also one outside the range or none at all.
+// How many digits a spin field's maximum has: a typed number may have as
+// many.
+int DecimalDigits(int value);
 std::string CheckNumberTyped(std::string_view text, int minimum, int maximum);
 std::string CheckNumberLeaving(std::string_view text, int minimum, int maximum);
 

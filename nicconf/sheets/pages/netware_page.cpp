@@ -4,7 +4,6 @@
 // checks them all in order.
 #include <windows.h>
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include <array>
 #include <string>
@@ -271,14 +270,26 @@ void Place(HWND page, HWND panel) {
   SetWindowPos(panel, nullptr, 0, line.bottom + 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+// A panel takes the page's own background, not the dialog grey, where a
+// theme draws pages. The theme library is asked only then: loading it with
+// the module would load it into every process that loads the folder.
+void TakePageBackground(HWND panel) {
+  HMODULE theme = GetModuleHandleA("uxtheme.dll");
+  if (theme == nullptr) return;
+  using Enable = HRESULT(WINAPI*)(HWND, DWORD);
+  constexpr DWORD kEnableTab = 0x00000006;  // ETDT_ENABLETAB
+  if (auto enable = reinterpret_cast<Enable>(reinterpret_cast<void*>(GetProcAddress(theme, "EnableThemeDialogTexture")))) {
+    enable(panel, kEnableTab);
+  }
+}
+
 void Show(HWND page, SheetState& sheet, std::size_t chosen) {
   Panels& panels = PanelsOf(page);
   if (panels[chosen] == nullptr) {
     panels[chosen] = CreatePanel(page, kCategories[chosen].dialog, *kCategories[chosen].design, sheet);
     if (panels[chosen] != nullptr) {
       Place(page, panels[chosen]);
-      // A panel takes the page's own background, not the dialog grey.
-      EnableThemeDialogTexture(panels[chosen], ETDT_ENABLETAB);
+      TakePageBackground(panels[chosen]);
     }
   }
   for (std::size_t i = 0; i < kCategoryCount; ++i) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/bounded_text.h"
+#include "common/win/testing/control_driver.h"
 #include "common/win/testing/dialog_driver.h"
 #include "common/win/testing/property_sheet_driver.h"
 #include "nicconf/sheets/sheet_dialog_ids.h"
@@ -373,6 +374,40 @@ TEST_F(SettingSheet, TheSenderNeedsOneAtWithTextOnBothSides) {
   EXPECT_EQ(CurrentPageIndex(sheet.sheet()), 0);
   EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
   EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+// The NetWare page's panel that holds `control`.
+HWND PanelWith(HWND page, int control) {
+  for (HWND child : Children(page)) {
+    if (GetDlgItem(child, control) != nullptr) return child;
+  }
+  return nullptr;
+}
+
+TEST_F(SettingSheet, AChangedContextGoesInTheExtendedSetRequest) {
+  const std::size_t extSets = Logged("extset", "127.0.21.4").size();
+  SheetSession sheet(Printer("127.0.21.4", "00:80:87:21:00:04"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  HWND page = ShowPage(sheet, 2);
+  ChooseComboItem(GetDlgItem(page, IDC_NETWARE_CATEGORY), 1);
+  EXPECT_EQ(sheet.session().MessagesOver(sheet.sheet()), Messages{});
+  HWND panel = PanelWith(page, IDC_NWSRV_CONTEXT);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(IsWindowVisible(panel));
+  EXPECT_EQ(IsDlgButtonChecked(panel, IDC_NWSRV_BINDERY), BST_CHECKED);
+  SendWithin(GetDlgItem(panel, IDC_NWSRV_BINDERY), BM_SETCHECK, BST_UNCHECKED);
+  SendWithin(GetDlgItem(panel, IDC_NWSRV_NDS), BM_SETCHECK, BST_CHECKED);
+  EXPECT_EQ(sheet.session().Click(panel, IDC_NWSRV_NDS), Messages{});
+  const std::string context = "OU=R" + std::to_string(GetTickCount() % 100000) + ".O=ACME";
+  SetText(GetDlgItem(panel, IDC_NWSRV_CONTEXT), std::wstring(context.begin(), context.end()).c_str());
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Ok), Messages{});
+  const CallEnd end = sheet.session().Finish();
+  ASSERT_TRUE(end.finished);
+  EXPECT_EQ(end.messages, Messages{});
+  EXPECT_EQ(end.result, TRUE);
+  const auto sent = Logged("extset", "127.0.21.4");
+  ASSERT_EQ(sent.size(), extSets + 1);
+  EXPECT_NE(sent.back().find(Hex(context)), std::string::npos) << sent.back();
 }
 
 TEST_F(SettingSheet, TheInformationPageShowsModelPictureAndLanguages) {
