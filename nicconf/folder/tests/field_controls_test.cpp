@@ -85,14 +85,21 @@ INT_PTR CALLBACK FieldDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   return TRUE;
 }
 
+// The DLL is loaded once, on the test's own thread: its attach starts the
+// exchange workers under the loader lock, and a dialog thread that loads it
+// while the test thread first touches its windows can deadlock under Wine.
+HMODULE Folder() {
+  static HMODULE folder = LoadLibraryA("nicconf.dll");
+  return folder;
+}
+
 class FieldControls : public testing::Test {
  protected:
   FieldControls()
-      : session_(std::vector<std::wstring>{L"注意"}, [] {
-          HMODULE folder = LoadLibraryA("nicconf.dll");
+      : folder_(Folder()),
+        session_(std::vector<std::wstring>{L"注意"}, [this] {
           static const Template dialogTemplate;
-          const INT_PTR result = DialogBoxIndirectParamW(folder, dialogTemplate.get(), nullptr, FieldDialog, 0);
-          FreeLibrary(folder);
+          const INT_PTR result = DialogBoxIndirectParamW(folder_, dialogTemplate.get(), nullptr, FieldDialog, 0);
           return result == IDOK;
         }) {
     dialog_ = session_.Dialog();
@@ -115,6 +122,7 @@ class FieldControls : public testing::Test {
   }
   void SetText(int id, const char* text) { SendMessageA(Field(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
 
+  HMODULE folder_;
   DialogSession session_;
   HWND dialog_ = nullptr;
 };
