@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "nicconf/folder/folder_messages.h"
+#include "common/bounded_text.h"
+#include "nicconf/exchange/status_summary.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/sheets/comm_flow.h"
 #include "nicconf/sheets/page_designs.h"
@@ -17,6 +19,22 @@ namespace nic::sheets {
 namespace {
 
 constexpr std::uint8_t kReadConfig = 2;
+
+// The folder's list shows what the read learnt: the model, the firmware
+// version and the state.
+void RefreshRecord(PrinterRecord& printer, const TransactionBlock& block) {
+  if (block.status.mdl[0] != '\0') CopyBoundedText(printer.model, block.status.mdl);
+  char version[kAttributeValueSize + 1] = {};
+  if (GetTextAttribute(block.attributes, tag::kFirmwareVersion, version, sizeof version)) {
+    CopyBoundedText(printer.version, version);
+  }
+  if (!block.statusReceived) return;
+  PrinterPictureInfo info{};
+  info.attrReceived = 1;
+  info.statusReceived = 1;
+  TakeStatusSummary(block.status, info);
+  CopyBoundedText(printer.status, InterpretStatus(StatusWordsOf(info), info.family).stateTag);
+}
 
 bool ReadNic(HWND owner, SheetState& sheet) {
   FlowJob job;
@@ -31,6 +49,7 @@ bool ReadNic(HWND owner, SheetState& sheet) {
   FlowOutcome outcome;
   if (!RunFlow(owner, job, outcome)) return false;
   const TransactionBlock& block = outcome.block;
+  RefreshRecord(sheet.printer, block);
   const CommandSlot* config = outcome.slots ? outcome.slots->FindAnswered(kReadConfig) : nullptr;
   sheet.image = SettingsFromReply(block.attrReplied ? &block.attributes : nullptr,
                                   block.extReplied ? &block.extendedText : nullptr,
@@ -79,7 +98,9 @@ bool OpenSettingSheet(HWND owner, PrinterRecord& printer, std::uint32_t busyTime
   header.nPages = static_cast<UINT>(pages.size());
   header.ppsp = pages.data();
   PropertySheetA(&header);
-  if (sheet->written) printer = sheet->printer;
+  // The refreshed columns stay even when nothing was written; the name
+  // changes only with a write.
+  printer = sheet->printer;
   return sheet->written;
 }
 

@@ -13,6 +13,8 @@
 namespace nic::sheets {
 
 // True when something was written; `printer` then carries the new name.
+// After a read `printer` carries the model, firmware version and state tag
+// the NIC reported, written or not.
 bool OpenSettingSheet(HWND owner, PrinterRecord& printer, std::uint32_t busyTimeoutSeconds);
 
 }  // namespace nic::sheets

@@ -278,6 +278,11 @@ TEST_F(SettingSheet, ACommandNicShowsItsNinePagesInOrder) {
                     L"通信設定", L"メール通知", L"情報"}));
   EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
   EXPECT_EQ(sheet.session().Finish().result, FALSE);
+  // The list's columns learn what the read told, written or not.
+  EXPECT_STREQ(sheet.printer().model, "LP-9800C");
+  EXPECT_STREQ(sheet.printer().version, "1.00a");
+  EXPECT_STREQ(sheet.printer().status, "<STATE_READY>");
+  EXPECT_STREQ(sheet.printer().name, "PRN");
 }
 
 HWND ShowPage(SheetSession& sheet, int index) {

@@ -22,7 +22,8 @@ netware_standin::Station Station(std::uint8_t network, std::uint8_t node) {
 SimNic IpxNic(const char* network, std::uint8_t node) {
   char mac[18];
   std::snprintf(mac, sizeof mac, "00:80:87:0A:00:%02X", node);
-  SimNic nic = TestNic("127.0.9." + std::to_string(node), mac);
+  // Addresses of their own: the other protocol tests run beside these.
+  SimNic nic = TestNic("127.0.29." + std::to_string(node), mac);
   nic.ipxNetwork = network;
   return nic;
 }
@@ -168,7 +169,7 @@ TEST(IpxStations, TwoStationsOnOnePortRefuseToStart) {
   SimNic a = IpxNic("01", 0x20);
   SimNic b = IpxNic("41", 0x20);  // 0x41 x 256 is 16384 higher: the same port
   b.mac = "00:80:87:0B:00:20";
-  b.ip = "127.0.9.21";
+  b.ip = "127.0.29.99";
   std::string error;
   EXPECT_FALSE(simulator.Start({a, b}, &error));
   EXPECT_NE(error.find("IPX station 00000041:0080870B0020"), std::string::npos) << error;
