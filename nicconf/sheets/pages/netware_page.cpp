@@ -45,12 +45,13 @@ const PageDesign kGeneral{SettingPage::NetWare, kGeneralFields, GeneralOpened, n
 
 // --- ファイルサーバ設定 -----------------------------------------------------
 
+// The context travels in the extended record, not in a field of the image:
+// the panel checks and stores it itself.
 const FieldBinding kServerFields[] = {
     {IDC_NWSRV_FILE_SERVER, F::FileServerName, FieldKind::Text, TextClass::NicName, "ファイルサーバ名"},
-    {IDC_NWSRV_CONTEXT, F::PrinterName /* stored by the panel */, FieldKind::Text, TextClass::NdsContext,
-     "NDSコンテキスト"},
     {IDC_NWSRV_LOGIN, F::LoginPeriod, FieldKind::Number, TextClass::NicName, "", 0, 255},
 };
+constexpr char kContextLabel[] = "NDSコンテキスト";
 
 int ChosenMode(HWND panel) {
   if (IsDlgButtonChecked(panel, IDC_NWSRV_NDS) == BST_CHECKED) return kModeDirectory;
@@ -72,8 +73,13 @@ void ServerOpened(HWND panel, SheetState& sheet) {
                    mode == kModeDirectory ? IDC_NWSRV_NDS
                    : mode == kModeBindery ? IDC_NWSRV_BINDERY
                                           : IDC_NWSRV_UNUSED);
+  SendDlgItemMessageA(panel, IDC_NWSRV_CONTEXT, EM_LIMITTEXT, RuleOf(TextClass::NdsContext).limit, 0);
   SetDlgItemTextA(panel, IDC_NWSRV_CONTEXT, NdsContext(sheet.image).c_str());
   EnableServer(panel);
+}
+
+std::string ContextMessage(HWND panel) {
+  return CheckTyped(TextClass::NdsContext, ControlText(panel, IDC_NWSRV_CONTEXT), kContextLabel);
 }
 
 // --- the context browser (dialog 129) ---
@@ -134,6 +140,10 @@ void BrowseContext(HWND panel) {
 }
 
 void ServerCommand(HWND panel, SheetState&, int control, int code) {
+  if (code == EN_CHANGE && control == IDC_NWSRV_CONTEXT) {
+    const std::string message = ContextMessage(panel);
+    if (!message.empty()) ShowFolderText(GetParent(panel), MessageLevel::Error, message);
+  }
   if (code != BN_CLICKED) return;
   if (control >= IDC_NWSRV_UNUSED && control <= IDC_NWSRV_BINDERY) EnableServer(panel);
   if (control == IDC_NWSRV_BROWSE) BrowseContext(panel);
@@ -148,16 +158,19 @@ bool ServerLeaving(HWND panel, SheetState& sheet) {
     SetFocus(GetDlgItem(panel, IDC_NWSRV_FILE_SERVER));
     return false;
   }
+  const std::string refused = mode == kModeDirectory ? ContextMessage(panel) : "";
+  if (!refused.empty()) {
+    ShowFolderText(GetParent(panel), MessageLevel::Error, refused);
+    SetFocus(GetDlgItem(panel, IDC_NWSRV_CONTEXT));
+    return false;
+  }
   PutSetting(sheet, F::NetWareMode, std::to_string(mode));
   const std::string context = ControlText(panel, IDC_NWSRV_CONTEXT);
   if (context != NdsContext(sheet.image)) SetNdsContext(sheet.image, context);
   return true;
 }
 
-// The context field is bound for its checks only; the panel stores it.
-const FieldBinding kServerChecked[] = {kServerFields[0], kServerFields[2]};
-
-const PageDesign kServer{SettingPage::NetWare, kServerChecked, ServerOpened, ServerLeaving, ServerCommand,
+const PageDesign kServer{SettingPage::NetWare, kServerFields, ServerOpened, ServerLeaving, ServerCommand,
                          nullptr};
 
 // --- 動作モード設定 ---------------------------------------------------------

@@ -403,6 +403,13 @@ TEST_F(SettingSheet, AChangedContextGoesInTheExtendedSetRequest) {
   SendWithin(GetDlgItem(panel, IDC_NWSRV_BINDERY), BM_SETCHECK, BST_UNCHECKED);
   SendWithin(GetDlgItem(panel, IDC_NWSRV_NDS), BM_SETCHECK, BST_CHECKED);
   EXPECT_EQ(sheet.session().Click(panel, IDC_NWSRV_NDS), Messages{});
+  HWND contextField = GetDlgItem(panel, IDC_NWSRV_CONTEXT);
+  SetText(contextField, L"");
+  PostKeys(contextField, L"o");
+  EXPECT_EQ(sheet.session().MessagesOver(sheet.sheet()),
+            (Messages{{L"NDSコンテキストとして無効です。 数字、英大文字、「-」（ハイフン）、「_」（アンダーバー）、"
+                       L"「=」（イコール）及び「.」（ピリオド）のみ設定可能です。",
+                       Icon::Stop}}));
   const std::string context = "OU=R" + std::to_string(GetTickCount() % 100000) + ".O=ACME";
   SetText(GetDlgItem(panel, IDC_NWSRV_CONTEXT), std::wstring(context.begin(), context.end()).c_str());
   EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Ok), Messages{});
