@@ -20,20 +20,26 @@ namespace {
 
 constexpr std::uint8_t kReadConfig = 2;
 
+PrinterPictureInfo SummaryOf(const TransactionBlock& block) {
+  PrinterPictureInfo summary{};
+  summary.family = -1;
+  if (!block.statusReceived) return summary;
+  summary.attrReceived = 1;
+  TakeStatusSummary(block.status, summary);
+  return summary;
+}
+
 // The folder's list shows what the read learnt: the model, the firmware
 // version and the state.
-void RefreshRecord(PrinterRecord& printer, const TransactionBlock& block) {
+void RefreshRecord(PrinterRecord& printer, const TransactionBlock& block,
+                   const PrinterPictureInfo& summary) {
   if (block.status.mdl[0] != '\0') CopyBoundedText(printer.model, block.status.mdl);
   char version[kAttributeValueSize + 1] = {};
   if (GetTextAttribute(block.attributes, tag::kFirmwareVersion, version, sizeof version)) {
     CopyBoundedText(printer.version, version);
   }
-  if (!block.statusReceived) return;
-  PrinterPictureInfo info{};
-  info.attrReceived = 1;
-  info.statusReceived = 1;
-  TakeStatusSummary(block.status, info);
-  CopyBoundedText(printer.status, InterpretStatus(StatusWordsOf(info), info.family).stateTag);
+  if (!summary.statusReceived) return;
+  CopyBoundedText(printer.status, InterpretStatus(StatusWordsOf(summary), summary.family).stateTag);
 }
 
 bool ReadNic(HWND owner, SheetState& sheet) {
@@ -49,7 +55,8 @@ bool ReadNic(HWND owner, SheetState& sheet) {
   FlowOutcome outcome;
   if (!RunFlow(owner, job, outcome)) return false;
   const TransactionBlock& block = outcome.block;
-  RefreshRecord(sheet.printer, block);
+  sheet.summary = SummaryOf(block);
+  RefreshRecord(sheet.printer, block, sheet.summary);
   const CommandSlot* config = outcome.slots ? outcome.slots->FindAnswered(kReadConfig) : nullptr;
   sheet.image = SettingsFromReply(block.attrReplied ? &block.attributes : nullptr,
                                   block.extReplied ? &block.extendedText : nullptr,
@@ -57,10 +64,7 @@ bool ReadNic(HWND owner, SheetState& sheet) {
                                   block.statusReceived != 0);
   sheet.baseline = sheet.image;
   sheet.status = block.status;
-  const int family = block.status.extStatusValid
-                         ? PrinterFamily(block.status.extStatus.printerSpecific)
-                         : -1;
-  sheet.facts = FactsOf(sheet.image, family);
+  sheet.facts = FactsOf(sheet.image, sheet.summary.family);
   return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "nicconf/sheets/core/nic_settings.h"
 #include "nicconf/sheets/core/page_plan.h"
+#include "nicconf/exchange/status_poll.h"
 #include "nicproto/printer_record.h"
 #include "nicproto/status_text.h"
 
@@ -22,6 +23,9 @@ struct SheetState {
   NicSettings baseline;  // as read; a Cancel restores the image from it
   NicFacts facts{};
   StatusRecord status{};  // what the information page shows
+  // What the status text gives the picture, the state and the family
+  // (family -1 without a status text).
+  PrinterPictureInfo summary{};
   std::uint32_t busyTimeoutSeconds = 1;
   HWND sheet = nullptr;
   bool written = false;

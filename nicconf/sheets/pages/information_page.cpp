@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "nicconf/exchange/status_summary.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/picture/shell/printer_picture.h"
 #include "nicconf/sheets/page_designs.h"
@@ -28,11 +27,7 @@ void ShowLanguages(HWND page, const StatusRecord& status) {
 }
 
 void ShowPicture(HWND page, const SheetState& sheet) {
-  PrinterPictureInfo info{};
-  info.attrReceived = 1;
-  info.statusReceived = 1;
-  TakeStatusSummary(sheet.status, info);
-  if (HBITMAP picture = CreatePrinterPicture(FolderInstance(), info, 0)) {
+  if (HBITMAP picture = CreatePrinterPicture(FolderInstance(), sheet.summary, 0)) {
     SendDlgItemMessageA(page, IDC_INFO_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
   }
 }
