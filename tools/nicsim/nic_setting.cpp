@@ -196,6 +196,8 @@ const std::map<std::string, Setter>& Setters() {
       {"extAlarmBits", Number(&SimNic::extAlarmBits)},
       {"advancedInfo", Flag(&SimNic::advancedInfo)},
       {"advAlarmBits", Number(&SimNic::advAlarmBits)},
+      {"memoryKb", Number(&SimNic::memoryKb)},
+      {"diskMb", Number(&SimNic::diskMb)},
       {"ipxNetwork", [](SimNic& n, const std::string& v) { return ParseIpxNetwork(v, n.ipxNetwork); }},
       {"mail", Flag(&SimNic::mail)},
       {"replyDelayMs", Number(&SimNic::replyDelayMs)},

@@ -57,6 +57,10 @@ struct SimNic {
   std::uint32_t extAlarmBits = 0;   // EXTSTS, always sent when statusText is empty
   bool advancedInfo = false;        // also send ADVINF
   std::uint32_t advAlarmBits = 0;
+  // ADVINF2, sent when either is set: memory in kilobytes, hard disk in
+  // megabytes (0: none).
+  std::uint32_t memoryKb = 0;
+  std::uint16_t diskMb = 0;
 
   // Configuration items and attributes given by number (item.N, attr.N),
   // as the values that travel; they stand over the factory values. A write

@@ -78,11 +78,24 @@ std::string AdvancedInfoHex(const SimNic& nic) {
   return block.text();
 }
 
+// Memory size first, the hard disk in the word at byte 6, the rest zero:
+// 27 bytes.
+std::string AdvancedInfo2Hex(const SimNic& nic) {
+  HexBlock block;
+  block.Dword(nic.memoryKb);
+  block.Byte(0);
+  block.Byte(0);
+  block.Word(nic.diskMb);
+  for (int i = 8; i < 27; ++i) block.Byte(0);
+  return block.text();
+}
+
 std::string BuildStatusText(const SimNic& nic) {
   if (!nic.statusText.empty()) return nic.statusText;
   std::string text = "MFG:NRV;CMD:ESCPL2,PJL;MDL:" + nic.model + ";CLS:PRINTER;EXTSTS:" +
                      ExtStatusHex(nic) + ";";
   if (nic.advancedInfo) text += "ADVINF:" + AdvancedInfoHex(nic) + ";";
+  if (nic.memoryKb != 0 || nic.diskMb != 0) text += "ADVINF2:" + AdvancedInfo2Hex(nic) + ";";
   return text;
 }
 

@@ -13,5 +13,6 @@ std::string BuildStatusText(const SimNic& nic);
 // The hexadecimal blocks on their own, for tests that check their layout.
 std::string ExtStatusHex(const SimNic& nic);
 std::string AdvancedInfoHex(const SimNic& nic);
+std::string AdvancedInfo2Hex(const SimNic& nic);
 
 }  // namespace nicsim

@@ -166,6 +166,20 @@ bool IsCommandNic(const NicSettings& settings) {
          capability == kCapabilityCommandProtocol;
 }
 
+AppleTalkAddress AppleTalkAddressOf(const NicSettings& settings) {
+  constexpr std::uint8_t kNodeTag = 32;
+  constexpr std::uint8_t kNetworkTag = 33;
+  AppleTalkAddress address;
+  std::uint8_t network[2];
+  std::size_t length = 0;
+  if (GetAttribute(settings.attributes, kNetworkTag, network, sizeof network, length) && length == 2) {
+    address.network = std::to_string(network[0] << 8 | network[1]);
+  }
+  std::uint8_t node = 0;
+  if (GetByteAttribute(settings.attributes, kNodeTag, node)) address.node = std::to_string(node);
+  return address;
+}
+
 std::string NdsContext(const NicSettings& settings) {
   char text[kExtendedValueSize + 1] = {};
   if (!settings.extended.present || !GetExtendedText(settings.extended, text, sizeof text)) return "";

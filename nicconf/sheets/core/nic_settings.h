@@ -56,6 +56,15 @@ inline constexpr char kNoFileServer[] = "DISABLE";
 std::string NdsContext(const NicSettings& settings);
 bool SetNdsContext(NicSettings& settings, const std::string& context);
 
+// The NIC's own AppleTalk address, shown only, in decimal: its network
+// number (attribute 33, two bytes, high byte first) and node (attribute 32);
+// empty where the reply lacks it.
+struct AppleTalkAddress {
+  std::string network;
+  std::string node;
+};
+AppleTalkAddress AppleTalkAddressOf(const NicSettings& settings);
+
 // Where a field travels: its configuration item and attribute tags (0: none).
 struct FieldPlace {
   std::uint8_t item;

@@ -1,4 +1,6 @@
 // "AppleTalk": the printer's name, zone and entity on an AppleTalk network.
+#include <windows.h>
+
 #include "nicconf/sheets/page_designs.h"
 #include "nicconf/sheets/sheet_dialog_ids.h"
 
@@ -21,7 +23,13 @@ const FieldBinding kFields[] = {
     {IDC_ATALK_ENTITY4, F::AppleTalkEntity4, FieldKind::Text, TextClass::AppleTalkName, kEntity, 0, 0, nullptr, kEntityLimit},
 };
 
-const PageDesign kDesign{SettingPage::AppleTalk, kFields, nullptr, nullptr, nullptr, nullptr};
+void Opened(HWND page, SheetState& sheet) {
+  const AppleTalkAddress address = AppleTalkAddressOf(sheet.image);
+  SetDlgItemTextA(page, IDC_ATALK_NETWORK, address.network.c_str());
+  SetDlgItemTextA(page, IDC_ATALK_NODE, address.node.c_str());
+}
+
+const PageDesign kDesign{SettingPage::AppleTalk, kFields, Opened, nullptr, nullptr, nullptr};
 
 }  // namespace
 

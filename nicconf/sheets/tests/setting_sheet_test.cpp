@@ -422,7 +422,22 @@ TEST_F(SettingSheet, AChangedContextGoesInTheExtendedSetRequest) {
   EXPECT_NE(sent.back().find(Hex(context)), std::string::npos) << sent.back();
 }
 
-TEST_F(SettingSheet, TheInformationPageShowsModelPictureAndLanguages) {
+// The cells of a list view's row.
+std::vector<std::wstring> ListRow(HWND list, int row, int columns) {
+  std::vector<std::wstring> cells;
+  for (int column = 0; column < columns; ++column) {
+    wchar_t text[64] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    cells.emplace_back(text);
+  }
+  return cells;
+}
+
+TEST_F(SettingSheet, TheInformationPageShowsModelPictureOptionsAndLanguages) {
   SheetSession sheet(Printer("127.0.21.2", "00:80:87:21:00:02"));
   ASSERT_NE(sheet.sheet(), nullptr);
   HWND page = ShowPage(sheet, 8);
@@ -430,6 +445,28 @@ TEST_F(SettingSheet, TheInformationPageShowsModelPictureAndLanguages) {
   EXPECT_EQ(WindowText(GetDlgItem(page, IDC_INFO_MODEL)), L"LP-9800C");
   EXPECT_NE(SendMessageA(GetDlgItem(page, IDC_INFO_PICTURE), STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
   EXPECT_EQ(SendMessageA(GetDlgItem(page, IDC_INFO_LANGUAGES), LB_GETCOUNT, 0, 0), 2);
+  HWND options = GetDlgItem(page, IDC_INFO_OPTIONS);
+  ASSERT_EQ(ListView_GetItemCount(options), 8);
+  using Row = std::vector<std::wstring>;
+  EXPECT_EQ(ListRow(options, 0, 3), (Row{L"ハードディスク", L"装着", L"2048MB"}));
+  EXPECT_EQ(ListRow(options, 1, 3), (Row{L"メモリサイズ", L"", L"32768KB"}));
+  EXPECT_EQ(ListRow(options, 2, 3), (Row{L"オフセットトレイ", L"未装着", L""}));
+  EXPECT_EQ(ListRow(options, 4, 3), (Row{L"ソータユニット", L"装着", L""}));
+  // Each column is as wide as its longest text.
+  EXPECT_GT(ListView_GetColumnWidth(options, 0), static_cast<int>(SendMessageW(options, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(L"フェイスアップトレイ"))));
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+}
+
+TEST_F(SettingSheet, TheAppleTalkPageShowsTheNicsAddressAndNames) {
+  SheetSession sheet(Printer("127.0.21.14", "00:80:87:21:00:14"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  EXPECT_EQ(PageTitles(sheet.sheet()), (Titles{L"LANボード", L"TCP/IP", L"AppleTalk", L"情報"}));
+  HWND page = ShowPage(sheet, 2);
+  EXPECT_EQ(WindowText(GetDlgItem(page, IDC_ATALK_NETWORK)), L"258");
+  EXPECT_EQ(WindowText(GetDlgItem(page, IDC_ATALK_NODE)), L"7");
+  EXPECT_EQ(WindowText(GetDlgItem(page, IDC_ATALK_PRINTER_NAME)), L"LOBBY");
+  EXPECT_EQ(WindowText(GetDlgItem(page, IDC_ATALK_ZONE)), L"ZONE-1");
   EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
   EXPECT_EQ(sheet.session().Finish().result, FALSE);
 }

@@ -55,6 +55,18 @@ TEST(StatusTextBuilder, AdvancedInfoWhenAsked) {
   EXPECT_LE(AdvancedInfoHex(nic).size(), 168u);
 }
 
+TEST(StatusTextBuilder, MemoryAndDiskTravelInTheSecondAdvancedBlock) {
+  SimNic nic;
+  EXPECT_FALSE(Parse(BuildStatusText(nic)).advInfo2Valid);
+  nic.memoryKb = 65536;
+  nic.diskMb = 1024;
+  EXPECT_EQ(AdvancedInfo2Hex(nic).size(), 54u);
+  const nic::StatusRecord record = Parse(BuildStatusText(nic));
+  ASSERT_TRUE(record.advInfo2Valid);
+  EXPECT_EQ(record.advInfo2.dword0, 65536u);
+  EXPECT_EQ(record.advInfo2.word6, 1024u);
+}
+
 TEST(StatusTextBuilder, FixedTextWins) {
   SimNic nic;
   nic.statusText = "MFG:X;MDL:Y;";

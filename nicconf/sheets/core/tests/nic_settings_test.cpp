@@ -57,5 +57,16 @@ TEST(NicSettings, EveryFieldHasAPlace) {
   }
 }
 
+TEST(NicSettings, TheAppleTalkAddressIsShownInDecimalHighByteFirst) {
+  NicSettings s;
+  EXPECT_EQ(AppleTalkAddressOf(s).network, "");
+  EXPECT_EQ(AppleTalkAddressOf(s).node, "");
+  const std::uint8_t network[] = {0xFF, 0x01};
+  SetAttribute(s.attributes, 33, network, sizeof network);
+  SetByteAttribute(s.attributes, 32, 200);
+  EXPECT_EQ(AppleTalkAddressOf(s).network, "65281");
+  EXPECT_EQ(AppleTalkAddressOf(s).node, "200");
+}
+
 }  // namespace
 }  // namespace nic
