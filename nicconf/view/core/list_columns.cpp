@@ -1,6 +1,7 @@
 #include "nicconf/view/core/list_columns.h"
 
 #include "common/ipv4_text.h"
+#include "common/shift_jis.h"
 #include "nicproto/mac_text.h"
 
 namespace nic {
@@ -17,8 +18,7 @@ int CompareFolded(const char* a, const char* b) {
     if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 'a' + 'A');
     if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 'a' + 'A');
     if (x != y || x == 0) return x - y;
-    const bool lead = (x >= 0x81 && x <= 0x9F) || (x >= 0xE0 && x <= 0xFC);
-    if (lead && a[1] != '\0' && b[1] != '\0') {
+    if (IsShiftJisLeadByte(x) && a[1] != '\0' && b[1] != '\0') {
       ++a, ++b;
       if (*a != *b) return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*b);
     }
