@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "common/ipv4_text.h"
+#include "common/testing/nicsim_control.h"
 #include "platform/tick.h"
-#include "platform/udp_socket.h"
 #include "portmon/core/monitor_variant.h"
 #include "portmon/core/spooler_calls.h"
 
@@ -196,20 +196,7 @@ std::vector<std::vector<std::uint8_t>> Datagrams(const std::string& ip, const st
 }
 
 bool ControlPrinter(const std::string& mac, const std::string& settings) {
-  platform::UdpSocket socket;
-  if (socket.Open() != 0) return false;
-  const std::string command = "set " + mac + " " + settings;
-  if (socket.SendTo("127.0.0.1", kJobControlPort,
-                    {reinterpret_cast<const std::uint8_t*>(command.data()), command.size()}) != 0) {
-    return false;
-  }
-  int error = 0;
-  if (socket.WaitReadable(2000, error) != platform::WaitResult::Ready) return false;
-  std::uint8_t reply[256];
-  std::size_t length = 0;
-  platform::ReceivedFrom from{};
-  if (socket.ReceiveFrom(reply, length, from) != 0) return false;
-  return std::string(reinterpret_cast<char*>(reply), length).rfind("ok", 0) == 0;
+  return testkit::ControlSimulator(kJobControlPort, mac, settings);
 }
 
 }  // namespace portmon::test
