@@ -13,6 +13,7 @@
 #include "nicconf/folder/nic_enum.h"
 #include "nicconf/folder/nic_icon.h"
 #include "nicconf/folder/shell_item.h"
+#include "nicconf/view/nic_view.h"
 
 namespace {
 
@@ -82,9 +83,11 @@ class NicFolder : public IShellFolder, public IPersistFolder, public ModuleObjec
   STDMETHODIMP BindToObject(LPCITEMIDLIST, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }
   STDMETHODIMP BindToStorage(LPCITEMIDLIST, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }
   STDMETHODIMP CompareIDs(LPARAM, LPCITEMIDLIST, LPCITEMIDLIST) override { return E_NOTIMPL; }
-  STDMETHODIMP CreateViewObject(HWND, REFIID, void** out) override {
-    if (out != nullptr) *out = nullptr;
-    return E_NOINTERFACE;
+  STDMETHODIMP CreateViewObject(HWND, REFIID riid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (riid != IID_IShellView) return E_NOINTERFACE;
+    return GuardedMethod([&] { return CreateNicView(this, riid, out); });
   }
   STDMETHODIMP GetAttributesOf(UINT, LPCITEMIDLIST*, SFGAOF*) override { return E_NOTIMPL; }
   STDMETHODIMP GetUIObjectOf(HWND, UINT count, LPCITEMIDLIST* items, REFIID riid, UINT*, void** out) override {

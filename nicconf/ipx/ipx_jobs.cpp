@@ -327,6 +327,11 @@ bool IsIpxPollFinished() {
   return true;
 }
 
+void CancelIpxPoll() {
+  Module& m = IpxModule();
+  if (m.multi != nullptr) m.multi->cancel.store(true);
+}
+
 const ResultList* IpxResults() {
   Module& m = IpxModule();
   return m.multi == nullptr ? m.results : nullptr;

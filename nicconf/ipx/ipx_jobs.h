@@ -49,6 +49,9 @@ bool StartIpxPoll(std::uint32_t timeoutMs, const Target* targets, std::size_t co
 // True when no job exists or its thread has ended; then its results are
 // collected and the job freed.
 bool IsIpxPollFinished();
+// Asks a running search or poll to end soon, without waiting for it; its
+// results are then what arrived before.
+void CancelIpxPoll();
 // The collected records (none while a job runs or before one ended).
 const ResultList* IpxResults();
 // Copies the record of this network and MAC into `result`; when none, only

@@ -1,0 +1,66 @@
+#include "nicconf/view/view_commands.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "nicconf/folder/folder_messages.h"
+#include "nicconf/folder/module.h"
+#include "nicconf/sheets/setting_sheet.h"
+#include "nicconf/view/view_bars.h"
+#include "nicconf/view/view_list.h"
+#include "nicconf/view/view_refresh.h"
+#include "nicconf/view/view_state.h"
+
+namespace nic::view {
+namespace {
+
+constexpr char kOfferRegistration[] =
+    "管理するプリンタが登録されていません。\nただちにプリンタの登録ウィザードを開始しますか？";
+
+// The selected printer's setting sheets; a write shows in its item at once.
+void OpenProperties() {
+  const int index = SelectedItem();
+  PrinterRecord record{};
+  if (index < 0 || !ItemRecord(index, record)) return;
+  const auto busy = static_cast<std::uint32_t>(FolderState().settings.busyTimeout);
+  sheets::OpenSettingSheet(View().parent, record, busy);
+  UpdateItemRecord(index, record);
+}
+
+// The registration wizard; asked first when the view found no list.
+void Register(LPARAM detail) {
+  if (detail == kAskFirst &&
+      ShowFolderText(View().parent, MessageLevel::Question, kOfferRegistration, MB_YESNO) != IDYES) {
+    return;
+  }
+}
+
+}  // namespace
+
+void ShowItemStatus(int) {}
+
+void RunCommand(int command, LPARAM detail) {
+  switch (command) {
+    case kCommandProperties:
+    case kCommandPropertiesMenu: OpenProperties(); break;
+    case kCommandStatus: ShowItemStatus(SelectedItem()); break;
+    case kCommandRegister: Register(detail); break;
+    case kCommandRename:
+      if (SelectedItem() >= 0) ListView_EditLabel(View().list, SelectedItem());
+      break;
+    case kCommandIcons:
+    case kCommandSmallIcons:
+    case kCommandList:
+    case kCommandDetails:
+      SetViewMode(command);
+      UpdateBars();
+      break;
+    case kCommandRefresh:
+      StopRefresh();
+      StartRefresh(true);
+      break;
+    default: break;
+  }
+}
+
+}  // namespace nic::view
