@@ -1,0 +1,283 @@
+// The folder's view as a host shows it: the registered folder created by
+// its class id, its view opened in the browser double and driven as a user
+// would, the printers answered by the simulator (view_network.ini).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/testing/nicsim_control.h"
+#include "common/win/testing/browser_double.h"
+#include "common/win/testing/control_driver.h"
+#include "common/win/testing/dialog_driver.h"
+#include "nicconf/folder/class_ids.h"
+#include "nicconf/folder/tests/folder_test_support.h"
+
+namespace {
+
+using namespace testkit;
+using Rows = std::vector<std::vector<std::wstring>>;
+
+constexpr std::uint16_t kControlPort = 18463;
+constexpr wchar_t kDashes[] = L"-----";
+constexpr wchar_t kOfferRegistration[] =
+    L"管理するプリンタが登録されていません。\nただちにプリンタの登録ウィザードを開始しますか？";
+
+// The six printers in their states, as the list file holds them before any
+// refresh: no model, version or status yet; one MAC in lower case.
+const char kSixPrinters[] =
+    "REDI,,00:80:87:22:00:02,127.0.22.2,00000000,,,TCP/IP,0,0\r\n"
+    "OFURAIN,,00:80:87:22:00:03,127.0.22.3,00000000,,,TCP/IP,0,0\r\n"
+    "INSATSU,,00:80:87:22:00:04,127.0.22.4,00000000,,,TCP/IP,0,0\r\n"
+    "YOUSHI,,00:80:87:22:00:0a,127.0.22.5,00000000,,,TCP/IP,0,0\r\n"
+    "KABA,,00:80:87:22:00:06,127.0.22.6,00000000,,,TCP/IP,0,0\r\n"
+    "MUGON,,0A:5E:91:22:00:07,127.0.22.7,00000000,,,TCP/IP,0,0\r\n";
+
+// The refresh cycle comes from the environment, so the same program runs
+// once with a short cycle and once with none.
+void WriteSettings() {
+  const std::string ini = ModuleBeside("nicconf.ini");
+  const char* cycle = std::getenv("VIEW_REFRESHCYCLE");
+  WritePrivateProfileStringA("PROPERTY TIME", "REFRESHCYCLE", cycle != nullptr ? cycle : "2", ini.c_str());
+  WritePrivateProfileStringA("PROPERTY TIME", "BUSYTIMEOUT", "1", ini.c_str());
+  for (const char* flag : {"NAME", "MODEL", "MACADDRESS", "IPADDRESS", "NETWORKNUMBER", "VERSION", "STATUS"})
+    WritePrivateProfileStringA("PROPERTY DISPLAY", flag, "TRUE", ini.c_str());
+}
+
+// The NetWare client's view of the segment: this workstation and the one
+// NetWare printer. Read when the DLL opens IPX at its attach.
+void WriteSegment() {
+  char folder[MAX_PATH];
+  GetTempPathA(sizeof folder, folder);
+  const std::string path = std::string(folder) + "nicconf-view-segment.txt";
+  std::ofstream(path) << "local 3C 00001B000003\nstation 3C 008087220009\nport 26600\n";
+  SetEnvironmentVariableA("NWIPX_SEGMENT", path.c_str());
+}
+
+std::string ReadListFile() {
+  std::ifstream in(ModuleBeside("nicconf.nic"), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Status requests the simulator received at one address.
+int ProbesAt(const char* ip) {
+  const char* state = std::getenv("NICSIM_STATE");
+  std::ifstream log(std::string(state != nullptr ? state : "") + "/events.log");
+  int count = 0;
+  for (std::string line; std::getline(log, line);) {
+    std::istringstream words(line);
+    std::string kind, at;
+    words >> kind >> at;
+    if (kind == "probe" && at == ip) ++count;
+  }
+  return count;
+}
+
+// The folder's view in a browser of its own, on the session's thread.
+class OpenView {
+ public:
+  explicit OpenView(UINT mode = FVM_DETAILS)
+      : browser_(std::make_shared<BrowserDouble>()),
+        session_({L"確認", L"注意", L"情報"}, [browser = browser_, mode] {
+          CoInitialize(nullptr);
+          IShellFolder* folder = nullptr;
+          BOOL shown = FALSE;
+          if (SUCCEEDED(CoCreateInstance(kClsidNicFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IShellFolder,
+                                         reinterpret_cast<void**>(&folder)))) {
+            shown = browser->Run(folder, mode);
+            folder->Release();
+          }
+          CoUninitialize();
+          return shown;
+        }) {}
+
+  BrowserDouble& browser() { return *browser_; }
+  DialogSession& session() { return session_; }
+  HWND Frame() { return session_.Dialog(); }
+
+  HWND List() {
+    for (HWND child : Children(Frame()))
+      if (ClassName(child) == L"SysListView32") return child;
+    return nullptr;
+  }
+  HWND ParentView() { return GetParent(List()); }
+
+  // Waits until the status column of every row shows something other than
+  // the dashes of a printer never refreshed.
+  bool Refreshed(DWORD limitMs = 15000) {
+    return WaitFor(
+        [&] {
+          const Rows rows = ListRows(List());
+          for (const auto& row : rows)
+            if (row.back() == kDashes) return false;
+          return !rows.empty();
+        },
+        limitMs);
+  }
+
+  void Close() {
+    PostMessageW(Frame(), WM_COMMAND, IDCANCEL, 0);
+    const CallEnd end = session_.Finish();
+    EXPECT_TRUE(end.finished);
+    EXPECT_TRUE(end.result);
+  }
+
+ private:
+  std::shared_ptr<BrowserDouble> browser_;
+  DialogSession session_;
+};
+
+std::vector<std::wstring> Column(const Rows& rows, std::size_t column) {
+  std::vector<std::wstring> values;
+  for (const auto& row : rows) values.push_back(row.at(column));
+  return values;
+}
+
+class FolderView : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    WriteSettings();
+    WriteSegment();
+    ASSERT_EQ(RunRegsvr32(false), 0u);
+    // Loaded once here, before any view thread touches its windows.
+    module_ = LoadLibraryA("nicconf.dll");
+    ASSERT_NE(module_, nullptr);
+  }
+  static void TearDownTestSuite() {
+    FreeLibrary(module_);
+    RunRegsvr32(true);
+  }
+  void SetUp() override { WriteListFile(kSixPrinters); }
+  void TearDown() override { WriteListFile(""); }
+
+  static inline HMODULE module_ = nullptr;
+};
+
+TEST_F(FolderView, ShowsEveryPrinterWithItsStateAfterTheFirstRefresh) {
+  OpenView view;
+  ASSERT_NE(view.List(), nullptr);
+  EXPECT_EQ(ListColumns(view.List()),
+            (std::vector<std::wstring>{L"プリンタ名", L"モデル名", L"MACアドレス", L"IPアドレス", L"ネットワーク番号",
+                                       L"FWバージョン", L"プリンタの状態"}));
+  // The silent printer holds the first poll for its whole second.
+  EXPECT_EQ(Column(ListRows(view.List()), 6), std::vector<std::wstring>(6, kDashes));
+  EXPECT_EQ(view.browser().StatusText(), L"6 個のオブジェクト");
+  for (const int button : {5, 10, 100}) EXPECT_EQ(view.browser().ButtonEnabled(button), false) << button;
+  EXPECT_EQ(view.browser().ButtonChecked(213), true);
+  EXPECT_EQ(view.browser().ButtonChecked(210), false);
+  EXPECT_TRUE(view.browser().ViewActive());
+
+  ASSERT_TRUE(view.Refreshed());
+  const Rows rows = ListRows(view.List());
+  EXPECT_EQ(Column(rows, 0), (std::vector<std::wstring>{L"REDI", L"OFURAIN", L"INSATSU", L"YOUSHI", L"KABA", L"MUGON"}));
+  EXPECT_EQ(Column(rows, 6), (std::vector<std::wstring>{L"プリンタレディ", L"プリンタオフライン", L"印刷中",
+                                                        L"ホッパ２用紙無し", L"カバーオープン", L"応答無し"}));
+  // The version is the NIC's five characters, blank-padded.
+  EXPECT_EQ(rows[0], (std::vector<std::wstring>{L"REDI", L"LP-9800C", L"00:80:87:22:00:02", L"127.0.22.2", kDashes,
+                                                L"2.10 ", L"プリンタレディ"}));
+  // Found by its MAC although the list writes it in lower case.
+  EXPECT_EQ(rows[3][1], L"LP-8800");
+
+  SelectListItem(view.List(), 2);
+  EXPECT_TRUE(WaitFor([&] { return view.browser().StatusText() == L"1 個のオブジェクトを選択"; }));
+  for (const int button : {5, 10, 100}) EXPECT_EQ(view.browser().ButtonEnabled(button), true) << button;
+  view.Close();
+}
+
+TEST_F(FolderView, AColumnClickSortsAndTheSecondReversesIt) {
+  OpenView view;
+  ASSERT_NE(view.List(), nullptr);
+  ClickColumn(view.List(), 2);
+  const std::vector<std::wstring> ascending{L"00:80:87:22:00:02", L"00:80:87:22:00:03", L"00:80:87:22:00:04",
+                                            L"00:80:87:22:00:06", L"00:80:87:22:00:0a", L"0A:5E:91:22:00:07"};
+  EXPECT_EQ(Column(ListRows(view.List()), 2), ascending);
+  ClickColumn(view.List(), 2);
+  EXPECT_EQ(Column(ListRows(view.List()), 2), std::vector<std::wstring>(ascending.rbegin(), ascending.rend()));
+  ClickColumn(view.List(), 0);
+  EXPECT_EQ(Column(ListRows(view.List()), 0),
+            (std::vector<std::wstring>{L"INSATSU", L"KABA", L"MUGON", L"OFURAIN", L"REDI", L"YOUSHI"}));
+  view.Close();
+}
+
+TEST_F(FolderView, APrinterThatFallsSilentShowsNoResponseAtTheNextCycle) {
+  if (std::getenv("VIEW_REFRESHCYCLE") != nullptr) GTEST_SKIP() << "refreshes periodically only with a cycle";
+  WriteListFile("KIERU,,00:80:87:22:00:08,127.0.22.8,00000000,,,TCP/IP,0,0\r\n");
+  OpenView view;
+  ASSERT_TRUE(view.Refreshed());
+  EXPECT_EQ(ListText(view.List(), 0, 6), L"プリンタレディ");
+  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=silent"));
+  EXPECT_TRUE(WaitFor([&] { return ListText(view.List(), 0, 6) == L"応答無し"; }, 10000));
+  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=none"));
+  view.Close();
+}
+
+TEST_F(FolderView, ANetWarePrinterIsRefreshedOverIpx) {
+  WriteListFile("NETWARE,,00:80:87:22:00:09,-----,0000003C,,,NetWare,0,0\r\n");
+  OpenView view;
+  ASSERT_TRUE(view.Refreshed());
+  const Rows rows = ListRows(view.List());
+  EXPECT_EQ(rows[0][1], L"LP-8800");
+  EXPECT_EQ(rows[0][4], L"0000003C");
+  EXPECT_EQ(rows[0][6], L"プリンタレディ");
+  view.Close();
+}
+
+TEST_F(FolderView, ARenameKeepsSixtyFourCharactersAndIsSavedWithTheList) {
+  OpenView view;
+  ASSERT_NE(view.List(), nullptr);
+  SelectListItem(view.List(), 0);
+  // F2 reaches the view through the browser's loop and its accelerators.
+  PostMessageW(view.List(), WM_KEYDOWN, VK_F2, 0);
+  HWND edit = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (edit = ListView_GetEditControl(view.List())) != nullptr; }));
+  SendWithin(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  TypeKeys(edit, std::wstring(70, L'N'));
+  PressKey(edit, VK_RETURN);
+  EXPECT_TRUE(WaitFor([&] { return ListText(view.List(), 0) == std::wstring(64, L'N'); }));
+  view.Close();
+  EXPECT_EQ(ReadListFile().substr(0, 65), std::string(64, 'N') + ",");
+}
+
+TEST_F(FolderView, AMissingListFileOffersTheRegistrationWizard) {
+  WriteListFile("");
+  OpenView view;
+  ASSERT_NE(view.Frame(), nullptr);
+  EXPECT_EQ(view.session().MessagesOver(view.Frame(), {IDNO}),
+            (Messages{{kOfferRegistration, Icon::Question}}));
+  EXPECT_EQ(ListCount(view.List()), 0);
+  EXPECT_EQ(view.browser().StatusText(), L"0 個のオブジェクト");
+  view.Close();
+}
+
+// With no cycle the view polls when it opens and when the refresh restarts,
+// and never by itself.
+TEST_F(FolderView, WithoutACycleItPollsOnlyWhenOpenedOrRestarted) {
+  if (std::getenv("VIEW_REFRESHCYCLE") == nullptr) GTEST_SKIP() << "for the run without a cycle";
+  WriteListFile("REDI,,00:80:87:22:00:02,127.0.22.2,00000000,,,TCP/IP,0,0\r\n");
+  const int before = ProbesAt("127.0.22.2");
+  OpenView view;
+  ASSERT_TRUE(view.Refreshed());
+  const int opened = ProbesAt("127.0.22.2");
+  EXPECT_GT(opened, before);
+  Sleep(3000);  // a periodic refresh would have polled again by now
+  EXPECT_EQ(ProbesAt("127.0.22.2"), opened);
+  PostMessageW(view.ParentView(), WM_COMMAND, 290, 0);
+  EXPECT_TRUE(WaitFor([&] { return ProbesAt("127.0.22.2") > opened; }));
+  Sleep(500);
+  const int refreshed = ProbesAt("127.0.22.2");
+  RECT frame{};
+  GetWindowRect(view.Frame(), &frame);
+  SetWindowPos(view.Frame(), nullptr, 0, 0, frame.right - frame.left + 40, frame.bottom - frame.top, SWP_NOMOVE);
+  EXPECT_TRUE(WaitFor([&] { return ProbesAt("127.0.22.2") > refreshed; }));
+  view.Close();
+}
+
+}  // namespace
