@@ -22,4 +22,29 @@ void TakeStatusSummary(const StatusRecord& status, PrinterPictureInfo& info) {
   ComputePictureFlags(status, info.pictureFlags);
 }
 
+PrinterPictureInfo SummaryOfRead(const TransactionBlock& block) {
+  PrinterPictureInfo summary{};
+  summary.family = -1;
+  // An offline or printing NIC says so in its attributes, not in the text.
+  if (block.attrReplied) {
+    GetByteAttribute(block.attributes, tag::kPrintActivity, summary.printActivity);
+    GetByteAttribute(block.attributes, tag::kPortStatus, summary.portStatus);
+  }
+  if (!block.statusReceived) return summary;
+  summary.attrReceived = 1;
+  TakeStatusSummary(block.status, summary);
+  return summary;
+}
+
+void RefreshRecordFromRead(PrinterRecord& printer, const TransactionBlock& block,
+                           const PrinterPictureInfo& summary) {
+  if (block.status.mdl[0] != '\0') CopyBoundedText(printer.model, block.status.mdl);
+  char version[kAttributeValueSize + 1] = {};
+  if (GetTextAttribute(block.attributes, tag::kFirmwareVersion, version, sizeof version)) {
+    CopyBoundedText(printer.version, version);
+  }
+  if (!summary.statusReceived) return;
+  CopyBoundedText(printer.status, InterpretStatus(StatusWordsOf(summary), summary.family).stateTag);
+}
+
 }  // namespace nic

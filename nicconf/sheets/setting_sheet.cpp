@@ -13,34 +13,11 @@
 #include "nicconf/folder/module.h"
 #include "nicconf/sheets/comm_flow.h"
 #include "nicconf/sheets/page_designs.h"
-#include "nicproto/status_interpretation.h"
 
 namespace nic::sheets {
 namespace {
 
 constexpr std::uint8_t kReadConfig = 2;
-
-PrinterPictureInfo SummaryOf(const TransactionBlock& block) {
-  PrinterPictureInfo summary{};
-  summary.family = -1;
-  if (!block.statusReceived) return summary;
-  summary.attrReceived = 1;
-  TakeStatusSummary(block.status, summary);
-  return summary;
-}
-
-// The folder's list shows what the read learnt: the model, the firmware
-// version and the state.
-void RefreshRecord(PrinterRecord& printer, const TransactionBlock& block,
-                   const PrinterPictureInfo& summary) {
-  if (block.status.mdl[0] != '\0') CopyBoundedText(printer.model, block.status.mdl);
-  char version[kAttributeValueSize + 1] = {};
-  if (GetTextAttribute(block.attributes, tag::kFirmwareVersion, version, sizeof version)) {
-    CopyBoundedText(printer.version, version);
-  }
-  if (!summary.statusReceived) return;
-  CopyBoundedText(printer.status, InterpretStatus(StatusWordsOf(summary), summary.family).stateTag);
-}
 
 bool ReadNic(HWND owner, SheetState& sheet) {
   FlowJob job;
@@ -55,8 +32,8 @@ bool ReadNic(HWND owner, SheetState& sheet) {
   FlowOutcome outcome;
   if (!RunFlow(owner, job, outcome)) return false;
   const TransactionBlock& block = outcome.block;
-  sheet.summary = SummaryOf(block);
-  RefreshRecord(sheet.printer, block, sheet.summary);
+  sheet.summary = SummaryOfRead(block);
+  RefreshRecordFromRead(sheet.printer, block, sheet.summary);
   const CommandSlot* config = outcome.slots ? outcome.slots->FindAnswered(kReadConfig) : nullptr;
   sheet.image = SettingsFromReply(block.attrReplied ? &block.attributes : nullptr,
                                   block.extReplied ? &block.extendedText : nullptr,

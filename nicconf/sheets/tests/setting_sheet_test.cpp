@@ -285,6 +285,15 @@ TEST_F(SettingSheet, ACommandNicShowsItsNinePagesInOrder) {
   EXPECT_STREQ(sheet.printer().name, "PRN");
 }
 
+// A printing or offline NIC says so in its attributes, not its status text.
+TEST_F(SettingSheet, APrintingNicsStateReachesTheList) {
+  SheetSession sheet(Printer("127.0.21.5", "00:80:87:21:00:05"));
+  ASSERT_NE(sheet.sheet(), nullptr);
+  EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_EQ(sheet.session().Finish().result, FALSE);
+  EXPECT_STREQ(sheet.printer().status, "<STATE_PRINTING>");
+}
+
 HWND ShowPage(SheetSession& sheet, int index) {
   PropSheet_SetCurSel(sheet.sheet(), nullptr, index);
   Settle(sheet.sheet());
