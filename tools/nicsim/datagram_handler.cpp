@@ -140,6 +140,11 @@ void HandleDatagram(NicRegistry& registry, EventLog& log, ReplyOutbox& outbox,
   const auto request = datagram.subspan(kPrefixLength);
   for (NicState* nic : registry.NicsAt(ip)) {
     if (nic->settings.fault == Fault::Silent) continue;
+    // A NIC that missed a probe: the reader tries again by MAC.
+    if (kind == DatagramKind::Probe && nic->settings.ignoreProbes > 0) {
+      --nic->settings.ignoreProbes;
+      continue;
+    }
     Answered answered = Answer(registry, *nic, kind, request);
     RecordWrite(log, arrived, *nic, answered.written);
     SendOverIp(registry, outbox, *nic, kind, to, answered.replies);

@@ -201,6 +201,7 @@ const std::map<std::string, Setter>& Setters() {
       {"ipxNetwork", [](SimNic& n, const std::string& v) { return ParseIpxNetwork(v, n.ipxNetwork); }},
       {"mail", Flag(&SimNic::mail)},
       {"replyDelayMs", Number(&SimNic::replyDelayMs)},
+      {"ignoreProbes", Number(&SimNic::ignoreProbes)},
       {"fault", [](SimNic& n, const std::string& v) { return ParseFault(v, n.fault); }},
       {"sinkListening", SinkFlag(&PrintSink::listening)},
       {"resetAfter", SinkNumber(&PrintSink::resetAfter)},

@@ -70,6 +70,7 @@ struct SimNic {
   bool mail = true;  // false: the NIC holds no mail notice items (80 to 87)
 
   std::uint32_t replyDelayMs = 0;  // every reply leaves this much later
+  std::uint32_t ignoreProbes = 0;  // this many probes go unanswered first (one each)
   Fault fault = Fault::None;
   PrintSink sink;
 };

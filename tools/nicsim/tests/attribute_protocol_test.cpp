@@ -128,6 +128,16 @@ TEST_F(AttributeProtocol, SilentNicRecordsButAnswersNothing) {
   EXPECT_FALSE(client_.HasPending());
 }
 
+TEST_F(AttributeProtocol, AnIgnoredProbeGoesUnansweredAndTheNextIsAnswered) {
+  SimNic nic = TestNic("127.0.9.70", "00:80:87:09:00:70");
+  nic.ignoreProbes = 1;
+  Start({nic});
+  client_.SendTo("127.0.9.70", kAttributePort, Probe(client_.port()));
+  EXPECT_FALSE(client_.Receive(300));
+  client_.SendTo("127.0.9.70", kAttributePort, Probe(client_.port()));
+  EXPECT_TRUE(client_.Receive());
+}
+
 TEST_F(AttributeProtocol, NoStatusDatagramFaultSendsOnlyTheHbmReply) {
   SimNic nic = TestNic("127.0.9.14", "00:80:87:09:00:14");
   nic.fault = Fault::NoStatusDatagram;
