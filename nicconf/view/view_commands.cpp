@@ -7,6 +7,7 @@
 #include "nicconf/folder/module.h"
 #include "nicconf/sheets/setting_sheet.h"
 #include "nicconf/view/view_bars.h"
+#include "nicconf/view/status_dialog.h"
 #include "nicconf/view/view_list.h"
 #include "nicconf/view/view_refresh.h"
 #include "nicconf/view/view_state.h"
@@ -37,7 +38,10 @@ void Register(LPARAM detail) {
 
 }  // namespace
 
-void ShowItemStatus(int) {}
+void ShowItemStatus(int index) {
+  PrinterRecord record{};
+  if (index >= 0 && ItemRecord(index, record)) OpenStatusDialog(View().parent, record);
+}
 
 void RunCommand(int command, LPARAM detail) {
   switch (command) {

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "common/bounded_text.h"
 #include "nicconf/exchange/status_poll.h"
 #include "nicconf/folder/folder_messages.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/ipx/ipx_jobs.h"
 #include "nicconf/view/core/refresh_timing.h"
 #include "nicconf/view/core/status_apply.h"
+#include "nicconf/view/status_dialog.h"
 #include "nicconf/view/view_list.h"
 #include "nicconf/view/view_state.h"
 
@@ -78,40 +80,50 @@ void ReleasePolls(bool cancel) {
   v.ipxPolling = false;
 }
 
-// What this cycle says of one printer; false when it says nothing (a
-// TCP/IP printer the poll has no entry for keeps its item as it is).
-bool CycleStatus(PrinterRecord& r, ItemStatus& shown) {
+// What this cycle says of one printer: nothing for a TCP/IP printer the
+// poll has no entry for (its item stays as it is); `asked` when the printer
+// was polled, with what the poll found.
+struct CycleNews {
+  bool says = false;
+  ItemStatus shown;
+  bool asked = false;
+  PrinterPictureInfo polled{};
+};
+
+CycleNews CycleStatus(PrinterRecord& r) {
   const FolderModule& module = FolderState();
-  if (Is(r, kTcpIp)) {
-    if (!module.tcpUsable) {
-      shown = ApplyCannotSend(r);
-      return true;
-    }
-    PrinterPictureInfo info{};
-    char nicStatus[6] = {};
-    if (View().tcpPoll == nullptr || !GetPolledPrinter(View().tcpPoll, r.ip, r.mac, info, nicStatus)) return false;
-    shown = ApplyPolledStatus(r, info, nicStatus, false);
-    return true;
+  CycleNews news;
+  const bool tcp = Is(r, kTcpIp), netWare = Is(r, kNetWare);
+  if (!tcp && !netWare) return news;
+  news.says = true;
+  if (!(tcp ? module.tcpUsable : module.ipxUsable)) {
+    news.shown = ApplyCannotSend(r);
+    return news;
   }
-  if (Is(r, kNetWare)) {
-    if (!module.ipxUsable) {
-      shown = ApplyCannotSend(r);
-      return true;
-    }
+  char nicStatus[6] = {};
+  if (tcp) {
+    news.says = View().tcpPoll != nullptr && GetPolledPrinter(View().tcpPoll, r.ip, r.mac, news.polled, nicStatus);
+    if (!news.says) return news;
+  } else {
     ipx::Result result{};
     ipx::FindIpxResult(r.netnum, r.mac, result);
-    shown = ApplyPolledStatus(r, result.info, result.nicStatus, true);
-    return true;
+    news.polled = result.info;
+    CopyBoundedText(nicStatus, result.nicStatus);
   }
-  return false;
+  news.asked = true;
+  news.shown = ApplyPolledStatus(r, news.polled, nicStatus, netWare);
+  return news;
 }
 
 void ApplyResults() {
   const int count = ListView_GetItemCount(View().list);
   for (int i = 0; i < count; ++i) {
     PrinterRecord record{};
-    ItemStatus shown;
-    if (ItemRecord(i, record) && CycleStatus(record, shown)) ReplaceItem(i, record, &shown);
+    if (!ItemRecord(i, record)) continue;
+    const CycleNews news = CycleStatus(record);
+    if (!news.says) continue;
+    ReplaceItem(i, record, &news.shown);
+    if (news.asked) TellStatusDialog(record.mac, news.polled);
   }
 }
 

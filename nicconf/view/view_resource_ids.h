@@ -1,0 +1,13 @@
+#pragma once
+// The view's dialogs and their controls.
+
+#define IDD_STATUS 110
+#define IDC_STATUS_PICTURE 1101
+#define IDC_STATUS_STATE_GROUP 1102
+#define IDC_STATUS_HEADLINE 1103
+#define IDC_STATUS_DETAIL 1104
+#define IDC_STATUS_MODEL_GROUP 1105
+#define IDC_STATUS_MODEL 1106
+#define IDC_STATUS_POWER_GROUP 1107
+#define IDC_STATUS_ON 1108
+#define IDC_STATUS_OFF 1109
