@@ -240,9 +240,11 @@ void DialogSession::Type(int id, const std::wstring& text) {
   if (HWND item = Item(id)) SendWithin(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void DialogSession::Tick(int id, bool ticked) {
-  if (HWND item = Item(id)) SendWithin(item, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
-  EXPECT_EQ(Click(id), Messages{});
+void DialogSession::Tick(int id, bool ticked) { Tick(Dialog(), id, ticked); }
+
+void DialogSession::Tick(HWND window, int id, bool ticked) {
+  if (HWND item = GetDlgItem(window, id)) SendWithin(item, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+  EXPECT_EQ(Click(window, id), Messages{});
 }
 
 Messages DialogSession::Click(int id, const Answers& answers) {

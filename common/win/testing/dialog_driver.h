@@ -60,6 +60,7 @@ class DialogSession {
   void Type(int id, const std::wstring& text);
   // Sets the box as a click would and tells the dialog of the click.
   void Tick(int id, bool ticked);
+  void Tick(HWND window, int id, bool ticked);
   // The messages that came up in answer to the click, each read and
   // answered.
   Messages Click(int id, const Answers& answers = {});
