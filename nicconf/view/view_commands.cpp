@@ -7,6 +7,7 @@
 #include "nicconf/folder/module.h"
 #include "nicconf/sheets/setting_sheet.h"
 #include "nicconf/view/view_bars.h"
+#include "nicconf/view/options_sheet.h"
 #include "nicconf/view/status_dialog.h"
 #include "nicconf/view/view_list.h"
 #include "nicconf/view/view_refresh.h"
@@ -59,6 +60,7 @@ void RunCommand(int command, LPARAM detail) {
       SetViewMode(command);
       UpdateBars();
       break;
+    case kCommandOptions: OpenOptionsSheet(View().parent); break;
     case kCommandRefresh:
       StopRefresh();
       StartRefresh(true);

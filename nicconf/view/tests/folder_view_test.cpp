@@ -19,6 +19,7 @@
 #include "common/win/testing/browser_double.h"
 #include "common/win/testing/control_driver.h"
 #include "common/win/testing/dialog_driver.h"
+#include "common/win/testing/property_sheet_driver.h"
 #include "nicconf/exchange/network.h"
 #include "nicconf/exchange/status_poll.h"
 #include "nicconf/folder/class_ids.h"
@@ -391,6 +392,66 @@ TEST_F(FolderView, AReadThatNeededTheRoutePathShowsTheAddressHint) {
             L"プリンタの IP アドレスが異なっているか、またはプリンタ応答待ち時間の値が小さすぎます。");
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitUntilGone(dialog));
+  view.Close();
+}
+
+constexpr wchar_t kOptionsCaption[] = L"NRVプリントサーバのオプション";
+
+HWND OpenOptions(OpenView& view) {
+  PostMessageW(view.ParentView(), WM_COMMAND, 291, 0);
+  return view.session().WindowTitled(kOptionsCaption);
+}
+
+TEST_F(FolderView, TheOptionsApplyAChangedColumnSetOnOkOnly) {
+  OpenView view;
+  ASSERT_TRUE(view.Refreshed());
+  HWND sheet = OpenOptions(view);
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(PageTitles(sheet), (std::vector<std::wstring>{L"タイマー", L"表示"}));
+  EXPECT_EQ(WindowText(PageItem(sheet, IDC_OPTIONS_WAIT_LABEL)), L"1秒");
+  MoveSlider(PageItem(sheet, IDC_OPTIONS_CYCLE), 4);
+  EXPECT_EQ(WindowText(PageItem(sheet, IDC_OPTIONS_CYCLE_LABEL)), L"40秒");
+  EXPECT_EQ(SelectPage(view.session(), sheet, 1), Messages{});
+  view.session().Tick(CurrentPage(sheet), IDC_OPTIONS_VERSION, false);
+  EXPECT_EQ(PressSheetButton(view.session(), sheet, SheetButton::Cancel), Messages{});
+  EXPECT_TRUE(WaitUntilGone(sheet));
+  EXPECT_EQ(ListColumns(view.List()).size(), 7u);
+
+  sheet = OpenOptions(view);
+  ASSERT_NE(sheet, nullptr);
+  // Cancel left the cycle as the settings file gave it.
+  EXPECT_EQ(WindowText(PageItem(sheet, IDC_OPTIONS_CYCLE_LABEL)),
+            std::getenv("VIEW_REFRESHCYCLE") == nullptr ? L"2秒" : L"確認しない");
+  EXPECT_EQ(SelectPage(view.session(), sheet, 1), Messages{});
+  EXPECT_TRUE(IsDlgButtonChecked(CurrentPage(sheet), IDC_OPTIONS_VERSION));
+  view.session().Tick(CurrentPage(sheet), IDC_OPTIONS_VERSION, false);
+  EXPECT_EQ(PressSheetButton(view.session(), sheet, SheetButton::Ok), Messages{});
+  EXPECT_TRUE(WaitUntilGone(sheet));
+  const std::vector<std::wstring> withoutVersion{L"プリンタ名", L"モデル名", L"MACアドレス", L"IPアドレス",
+                                                 L"ネットワーク番号", L"プリンタの状態"};
+  EXPECT_TRUE(WaitFor([&] { return ListColumns(view.List()) == withoutVersion; }));
+  // Rebuilt rows wait for the poll the change started at once.
+  EXPECT_TRUE(view.Refreshed());
+  EXPECT_EQ(ListText(view.List(), 0, 5), L"プリンタレディ");
+
+  sheet = OpenOptions(view);
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(SelectPage(view.session(), sheet, 1), Messages{});
+  view.session().Tick(CurrentPage(sheet), IDC_OPTIONS_VERSION, true);
+  EXPECT_EQ(PressSheetButton(view.session(), sheet, SheetButton::Ok), Messages{});
+  EXPECT_TRUE(WaitUntilGone(sheet));
+  EXPECT_TRUE(WaitFor([&] { return ListColumns(view.List()).size() == 7u; }));
+  view.Close();
+}
+
+TEST_F(FolderView, WithoutACycleTheSliderShowsNoRefresh) {
+  if (std::getenv("VIEW_REFRESHCYCLE") == nullptr) GTEST_SKIP() << "for the run without a cycle";
+  OpenView view;
+  HWND sheet = OpenOptions(view);
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_EQ(SliderPosition(PageItem(sheet, IDC_OPTIONS_CYCLE)), 13);
+  EXPECT_EQ(WindowText(PageItem(sheet, IDC_OPTIONS_CYCLE_LABEL)), L"確認しない");
+  EXPECT_EQ(PressSheetButton(view.session(), sheet, SheetButton::Cancel), Messages{});
   view.Close();
 }
 
