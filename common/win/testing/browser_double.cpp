@@ -45,11 +45,19 @@ BOOL BrowserDouble::Run(IShellFolder* folder, UINT viewMode) {
   FOLDERSETTINGS settings{viewMode, 0};
   RECT area{};
   GetClientRect(frame, &area);
-  if (FAILED(folder->CreateViewObject(frame, IID_IShellView, reinterpret_cast<void**>(&view))) ||
-      FAILED(view->CreateViewWindow(nullptr, &settings, this, &area, &viewWindow))) {
-    if (view != nullptr) view->Release();
+  if (FAILED(folder->CreateViewObject(frame, IID_IShellView, reinterpret_cast<void**>(&view)))) {
     DestroyWindow(frame);
     return FALSE;
+  }
+  const DWORD start = GetTickCount();
+  if (FAILED(view->CreateViewWindow(nullptr, &settings, this, &area, &viewWindow))) {
+    view->Release();
+    DestroyWindow(frame);
+    return FALSE;
+  }
+  {
+    std::lock_guard<std::mutex> hold(lock_);
+    openedInMs_ = GetTickCount() - start;
   }
   view_ = view;
   view->UIActivate(SVUIA_ACTIVATE_FOCUS);
@@ -127,6 +135,11 @@ int BrowserDouble::StatusWrites() {
 bool BrowserDouble::ViewActive() {
   std::lock_guard<std::mutex> hold(lock_);
   return viewActive_;
+}
+
+DWORD BrowserDouble::OpenedInMs() {
+  std::lock_guard<std::mutex> hold(lock_);
+  return openedInMs_;
 }
 
 HMENU BrowserDouble::SharedMenu() {

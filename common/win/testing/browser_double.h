@@ -40,6 +40,8 @@ class BrowserDouble : public IShellBrowser {
   // How many times the view set the status bar's text.
   int StatusWrites();
   bool ViewActive();
+  // How long the view's CreateViewWindow took (its list filled), in ms.
+  DWORD OpenedInMs();
   HMENU SharedMenu();
 
   // IUnknown
@@ -76,6 +78,7 @@ class BrowserDouble : public IShellBrowser {
   std::map<int, bool> checked_;
   std::map<int, std::wstring> status_;
   int statusWrites_ = 0;
+  DWORD openedInMs_ = 0;
   HMENU menu_ = nullptr;
 };
 
