@@ -135,8 +135,15 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+// A modal loop looks whether its window has ended only when a posted
+// message arrives, as the button-up of a real click would be: the wait posts
+// one now and then.
 bool WaitUntilGone(HWND window) {
-  return WaitFor([&] { return !IsWindow(window); });
+  return WaitFor([&] {
+    if (!IsWindow(window)) return true;
+    PostMessageW(window, WM_NULL, 0, 0);
+    return false;
+  });
 }
 
 std::vector<std::wstring> StaticTexts(HWND window) {
@@ -265,6 +272,16 @@ Messages DialogSession::Click(HWND window, int id, const Answers& answers) {
   return MessagesOver(window, answers);
 }
 
+Messages DialogSession::MessagesComingOver(HWND window, const Answers& answers) {
+  WaitFor([&] {
+    for (HWND candidate : CallWindows()) {
+      if (GetWindow(candidate, GW_OWNER) == window && IsMessageBox(candidate)) return true;
+    }
+    return false;
+  });
+  return MessagesOver(window, answers);
+}
+
 Messages DialogSession::MessagesOver(HWND window, const Answers& answers) {
   Settle(window);
   std::size_t used = 0;
@@ -320,7 +337,9 @@ CallEnd DialogSession::Finish(const Answers& answers) {
       const Messages shown = AnswerMessagesOver(owner, answers, used);
       end.messages.insert(end.messages.end(), shown.begin(), shown.end());
     }
-    return call_->finished.load();
+    if (call_->finished.load()) return true;
+    PostThreadMessageW(call_->threadId, WM_NULL, 0, 0);  // wakes a loop that has ended, as in WaitUntilGone
+    return false;
   });
   end.finished = call_->finished;
   if (end.finished) {

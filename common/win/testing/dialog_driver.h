@@ -68,6 +68,10 @@ class DialogSession {
   // After something the test did to `window` another way (a key, a page
   // change): the messages it brought up, read and answered.
   Messages MessagesOver(HWND window, const Answers& answers = {});
+  // The same once at least one box has come up over `window`, for what the
+  // test posted (keys, a command): a posted message may still be waiting
+  // when a sent one has been answered.
+  Messages MessagesComingOver(HWND window, const Answers& answers = {});
 
   std::wstring Text(int id);
   bool Ticked(int id);

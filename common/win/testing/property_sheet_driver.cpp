@@ -81,9 +81,6 @@ HWND PageItem(HWND sheet, int id) { return GetDlgItem(CurrentPage(sheet), id); }
 Messages PressSheetButton(DialogSession& session, HWND sheet, SheetButton button,
                           const Answers& answers) {
   SendNotifyMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(PressCode(button)), 0);
-  // A sheet's modal loop looks whether the sheet has ended only when a
-  // posted message arrives, as a click's button-up would be.
-  PostMessageW(sheet, WM_NULL, 0, 0);
   return session.MessagesOver(sheet, answers);
 }
 

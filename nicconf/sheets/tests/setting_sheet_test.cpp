@@ -231,7 +231,7 @@ TEST_F(SettingSheet, TheNameTakesDigitsCapitalsHyphensAndUnderscoresOnly) {
   HWND name = GetDlgItem(page, IDC_LAN_PRINTER_NAME);
   SetText(name, L"");
   PostKeys(name, L"p");
-  EXPECT_EQ(s.MessagesOver(sheet.sheet()), (Messages{{kNameTyped, Icon::Stop}}));
+  EXPECT_EQ(s.MessagesComingOver(sheet.sheet()), (Messages{{kNameTyped, Icon::Stop}}));
   EXPECT_EQ(WindowText(name), L"");
   SetText(name, L"PRN-1_A");
   EXPECT_EQ(s.MessagesOver(sheet.sheet()), Messages{});
@@ -313,7 +313,7 @@ TEST_F(SettingSheet, SessionsOutsideOneToSixtyFourAreRefusedOnLeavingAndThreeDig
   }
   SetText(sessions, L"10");
   PostKeys(sessions, L"0");
-  EXPECT_EQ(sheet.session().MessagesOver(sheet.sheet()),
+  EXPECT_EQ(sheet.session().MessagesComingOver(sheet.sheet()),
             (Messages{{std::wstring(L"100") + kSessionsRange, Icon::Stop}}));
   EXPECT_EQ(WindowText(sessions), L"10");
   EXPECT_EQ(PressSheetButton(sheet.session(), sheet.sheet(), SheetButton::Cancel), Messages{});
@@ -415,7 +415,7 @@ TEST_F(SettingSheet, AChangedContextGoesInTheExtendedSetRequest) {
   HWND contextField = GetDlgItem(panel, IDC_NWSRV_CONTEXT);
   SetText(contextField, L"");
   PostKeys(contextField, L"o");
-  EXPECT_EQ(sheet.session().MessagesOver(sheet.sheet()),
+  EXPECT_EQ(sheet.session().MessagesComingOver(sheet.sheet()),
             (Messages{{L"NDSコンテキストとして無効です。 数字、英大文字、「-」（ハイフン）、「_」（アンダーバー）、"
                        L"「=」（イコール）及び「.」（ピリオド）のみ設定可能です。",
                        Icon::Stop}}));

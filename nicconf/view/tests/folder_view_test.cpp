@@ -323,7 +323,7 @@ TEST_F(FolderView, AMissingListFileOffersTheRegistrationWizard) {
   WriteListFile("");
   OpenView view;
   ASSERT_NE(view.Frame(), nullptr);
-  EXPECT_EQ(view.session().MessagesOver(view.Frame(), {IDNO}),
+  EXPECT_EQ(view.session().MessagesComingOver(view.Frame(), {IDNO}),
             (Messages{{kOfferRegistration, Icon::Question}}));
   EXPECT_EQ(ListCount(view.List()), 0);
   EXPECT_EQ(view.browser().StatusText(), L"0 個のオブジェクト");
@@ -361,8 +361,8 @@ TEST_F(FolderView, TheStatusDialogOfASilentRemotePowerPrinterOffersOn) {
   ASSERT_NE(view.List(), nullptr);
   SelectListItem(view.List(), 5);
   PostMessageW(view.ParentView(), WM_COMMAND, 100, 0);
-  ASSERT_NE(view.session().WindowTitled(L"注意"), nullptr);
-  EXPECT_EQ(view.session().MessagesOver(view.Frame()), (Messages{{L"プリンタから応答が有りません。", Icon::Stop}}));
+  EXPECT_EQ(view.session().MessagesComingOver(view.Frame()),
+            (Messages{{L"プリンタから応答が有りません。", Icon::Stop}}));
   HWND dialog = view.session().WindowTitled(L"MUGONのステータス");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_STATUS_HEADLINE)), L"応答無し");
