@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <map>
+#include <vector>
 
+#include "nicconf/folder/context_help.h"
 #include "nicconf/folder/field_controls.h"
 #include "nicconf/folder/folder_messages.h"
 #include "nicconf/folder/module.h"
@@ -203,6 +205,14 @@ INT_PTR InitialisePanel(HWND panel, LPARAM lParam) {
   return Initialise(panel, *param->sheet, kPanel, *param->design);
 }
 
+// A page's fields have help topics; its other controls have none.
+bool HelpForField(const PageDesign& design, const HELPINFO& request) {
+  std::vector<HelpTopic> topics;
+  for (const FieldBinding& field : design.fields)
+    topics.push_back({field.control, static_cast<DWORD>(field.control)});
+  return ShowContextHelp(request, topics);
+}
+
 INT_PTR Handle(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   PageRuntime* runtime = RuntimeOf(page);
   if (runtime == nullptr) return FALSE;
@@ -214,6 +224,7 @@ INT_PTR Handle(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
         runtime->design->scrolled(page, *runtime->sheet, reinterpret_cast<HWND>(lParam));
       }
       return TRUE;
+    case WM_HELP: return HelpForField(*runtime->design, *reinterpret_cast<const HELPINFO*>(lParam));
     case WM_NOTIFY:
       return runtime->index != kPanel && Notify(page, *runtime, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_DESTROY:

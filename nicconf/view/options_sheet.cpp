@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "common/win/entry_guard.h"
+#include "nicconf/folder/context_help.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/view/core/view_options.h"
 #include "nicconf/view/view_list.h"
@@ -31,6 +32,13 @@ constexpr ColumnBox kColumnBoxes[] = {
     {IDC_OPTIONS_MODEL, &ViewSettings::showModel},     {IDC_OPTIONS_MAC, &ViewSettings::showMac},
     {IDC_OPTIONS_IP, &ViewSettings::showIp},           {IDC_OPTIONS_NETWORK, &ViewSettings::showNetnum},
     {IDC_OPTIONS_VERSION, &ViewSettings::showVersion},
+};
+
+constexpr HelpTopic kTimerHelp[] = {{IDC_OPTIONS_CYCLE, IDC_OPTIONS_CYCLE}, {IDC_OPTIONS_WAIT, IDC_OPTIONS_WAIT}};
+constexpr HelpTopic kDisplayHelp[] = {
+    {IDC_OPTIONS_MODEL, IDC_OPTIONS_MODEL},     {IDC_OPTIONS_MAC, IDC_OPTIONS_MAC},
+    {IDC_OPTIONS_IP, IDC_OPTIONS_IP},           {IDC_OPTIONS_NETWORK, IDC_OPTIONS_NETWORK},
+    {IDC_OPTIONS_VERSION, IDC_OPTIONS_VERSION},
 };
 
 OptionsWork& WorkOf(HWND page) { return *reinterpret_cast<OptionsWork*>(GetWindowLongPtrA(page, DWLP_USER)); }
@@ -92,6 +100,7 @@ INT_PTR CALLBACK TimerPageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
         Compare(page);
         return TRUE;
       }
+      case WM_HELP: return ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), kTimerHelp);
       case WM_NOTIFY: return Notified(page, lParam);
       default: return FALSE;
     }
@@ -114,6 +123,7 @@ INT_PTR CALLBACK DisplayPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
         }
         Compare(page);
         return TRUE;
+      case WM_HELP: return ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), kDisplayHelp);
       case WM_NOTIFY: return Notified(page, lParam);
       default: return FALSE;
     }

@@ -9,6 +9,7 @@
 #include "common/win/entry_guard.h"
 #include "nicconf/exchange/status_summary.h"
 #include "nicconf/exchange/wake_up.h"
+#include "nicconf/folder/context_help.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/picture/shell/printer_picture.h"
 #include "nicconf/sheets/comm_flow.h"
@@ -34,6 +35,12 @@ struct StatusView {
   bool remotePower = false;
   HFONT headlineFont = nullptr;
   std::string headline;
+};
+
+constexpr HelpTopic kHelp[] = {
+    {IDC_STATUS_PICTURE, IDC_STATUS_PICTURE}, {IDC_STATUS_HEADLINE, IDC_STATUS_HEADLINE},
+    {IDC_STATUS_DETAIL, IDC_STATUS_DETAIL},   {IDC_STATUS_MODEL, IDC_STATUS_MODEL},
+    {IDC_STATUS_ON, IDC_STATUS_ON},           {IDC_STATUS_OFF, IDC_STATUS_OFF},
 };
 
 // The dialog open now, for the refresh's news; one at a time, as it is modal.
@@ -184,6 +191,7 @@ INT_PTR CALLBACK StatusProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         if (wParam != IDC_STATUS_HEADLINE) return FALSE;
         DrawHeadline(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam), *view);
         return TRUE;
+      case WM_HELP: return ShowContextHelp(*reinterpret_cast<const HELPINFO*>(lParam), kHelp);
       case kNewStatusMessage: {
         const auto& status = *reinterpret_cast<const PrinterPictureInfo*>(lParam);
         view->status = status;
