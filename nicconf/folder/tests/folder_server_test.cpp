@@ -123,7 +123,9 @@ TEST_F(FolderServer, IconsAreForOneItemOnlyAndComeFromTheMenuLibrary) {
             E_POINTER);
   void* other = nullptr;
   EXPECT_EQ(folder_->GetUIObjectOf(nullptr, 1, both, IID_IDropTarget, nullptr, &other), E_NOINTERFACE);
-  EXPECT_EQ(folder_->CreateViewObject(nullptr, IID_IShellView, &other), E_NOINTERFACE);
+  EXPECT_EQ(folder_->CreateViewObject(nullptr, IID_IDropTarget, &other), E_NOINTERFACE);
+  ASSERT_EQ(folder_->CreateViewObject(nullptr, IID_IShellView, &other), S_OK);
+  static_cast<IShellView*>(other)->Release();
 
   ASSERT_EQ(folder_->GetUIObjectOf(nullptr, 1, both, IID_IExtractIconA, nullptr, reinterpret_cast<void**>(&icon)),
             S_OK);
