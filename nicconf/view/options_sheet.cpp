@@ -12,6 +12,7 @@
 #include "nicconf/view/view_refresh.h"
 #include "nicconf/view/view_resource_ids.h"
 #include "nicconf/view/view_state.h"
+#include "nicconf/view/window_placement.h"
 
 namespace nic::view {
 namespace {
@@ -149,6 +150,11 @@ void Apply(const ViewSettings& chosen) {
   }
 }
 
+int CALLBACK SheetCreated(HWND sheet, UINT message, LPARAM) {
+  if (message == PSCB_INITIALIZED) CenterOver(sheet, View().list);
+  return 0;
+}
+
 PROPSHEETPAGEA Page(int dialog, DLGPROC procedure, OptionsWork& work) {
   PROPSHEETPAGEA page{};
   page.dwSize = sizeof page;
@@ -168,7 +174,8 @@ void OpenOptionsSheet(HWND owner) {
                             Page(IDD_OPTIONS_DISPLAY, DisplayPageProc, work)};
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
+  header.pfnCallback = SheetCreated;
   header.hwndParent = owner;
   header.hInstance = FolderInstance();
   header.pszCaption = kCaption;

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 #include "common/bounded_text.h"
@@ -18,6 +17,7 @@
 #include "nicconf/view/core/status_dialog_content.h"
 #include "nicconf/view/view_resource_ids.h"
 #include "nicconf/view/view_state.h"
+#include "nicconf/view/window_placement.h"
 #include "nicproto/mac_text.h"
 
 namespace nic::view {
@@ -77,7 +77,8 @@ int CALLBACK FaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
   return 0;
 }
 
-// The headline's own font when the system has it; the dialog's otherwise.
+// The headline's own face at weight 1000 when the system has it; else the
+// dialog's face, bold, so the headline still stands out.
 HFONT HeadlineFont(HWND dialog) {
   LOGFONTA wanted{};
   wanted.lfCharSet = SHIFTJIS_CHARSET;
@@ -86,9 +87,13 @@ HFONT HeadlineFont(HWND dialog) {
   HDC screen = GetDC(dialog);
   EnumFontFamiliesExA(screen, &wanted, FaceFound, reinterpret_cast<LPARAM>(&found), 0);
   ReleaseDC(dialog, screen);
-  if (!found) return nullptr;
-  wanted.lfHeight = -18;
   wanted.lfWeight = 1000;
+  if (!found) {
+    const auto own = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    if (own == nullptr || GetObjectA(own, sizeof wanted, &wanted) == 0) return nullptr;
+    wanted.lfWeight = FW_BOLD;
+  }
+  wanted.lfHeight = -16;
   return CreateFontIndirectA(&wanted);
 }
 
@@ -102,15 +107,9 @@ void Layout(HWND dialog, HWND list, bool remotePower) {
   RECT frame{0, 0, 480, remotePower ? 290 : 250};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongA(dialog, GWL_EXSTYLE)));
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  RECT over{};
-  GetWindowRect(list != nullptr ? list : GetDesktopWindow(), &over);
-  RECT screen{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
-  int x = (over.left + over.right - width) / 2, y = (over.top + over.bottom - height) / 2;
-  x = std::max(static_cast<int>(screen.left), std::min(x, static_cast<int>(screen.right) - width));
-  y = std::max(static_cast<int>(screen.top), std::min(y, static_cast<int>(screen.bottom) - height));
-  SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CenterOver(dialog, list);
 
   Place(dialog, IDC_STATUS_PICTURE, 10, 10, 200, 200);
   Place(dialog, IDC_STATUS_STATE_GROUP, 220, 6, 250, 142);
