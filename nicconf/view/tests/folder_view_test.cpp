@@ -22,6 +22,7 @@
 #include "common/win/testing/control_driver.h"
 #include "common/win/testing/dialog_driver.h"
 #include "common/win/testing/property_sheet_driver.h"
+#include "common/win/text_conversion.h"
 #include "nicconf/exchange/network.h"
 #include "nicconf/exchange/status_poll.h"
 #include "nicconf/folder/class_ids.h"
@@ -142,9 +143,9 @@ class OpenView {
   DialogSession session_;
 };
 
-// The mouse moves over the row and double-clicks it, as posted input: the
-// view looks for the row under the cursor.
-void DoubleClickRow(HWND list, int item) {
+// The row is chosen and the mouse rests over it: the view opens the status
+// of the row under the cursor.
+POINT PointAtRow(HWND list, int item) {
   SelectListItem(list, item);
   RECT bounds{LVIR_LABEL, 0, 0, 0};
   SendWithin(list, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&bounds));
@@ -152,11 +153,23 @@ void DoubleClickRow(HWND list, int item) {
   POINT screen = at;
   ClientToScreen(list, &screen);
   SetCursorPos(screen.x, screen.y);
+  return at;
+}
+
+// Posted input, as the mouse would give it.
+void DoubleClickRow(HWND list, int item) {
+  const POINT at = PointAtRow(list, item);
   const LPARAM where = MAKELPARAM(at.x, at.y);
   PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
   PostMessageW(list, WM_LBUTTONUP, 0, where);
   PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
   PostMessageW(list, WM_LBUTTONUP, 0, where);
+}
+
+void PressEnterOnRow(HWND list, int item) {
+  PointAtRow(list, item);
+  PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageW(list, WM_KEYUP, VK_RETURN, 0);
 }
 
 using Pixels = std::vector<std::uint32_t>;
@@ -355,12 +368,46 @@ TEST_F(FolderView, TheStatusDialogOfAnAlarmShowsItsHeadlineDetailAndPicture) {
   view.Close();
 }
 
+// The refresh goes on under the dialog and tells it what it finds.
+TEST_F(FolderView, AnOpenStatusDialogFollowsTheRefresh) {
+  if (std::getenv("VIEW_REFRESHCYCLE") != nullptr) GTEST_SKIP() << "refreshes periodically only with a cycle";
+  WriteListFile("KIERU,,00:80:87:22:00:08,127.0.22.8,00000000,,,TCP/IP,0,0\r\n");
+  OpenView view;
+  ASSERT_TRUE(view.Refreshed());
+  DoubleClickRow(view.List(), 0);
+  HWND dialog = view.session().WindowTitled(L"KIERUのステータス");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_STATUS_HEADLINE)), L"プリンタレディ");
+  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=silent"));
+  EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(dialog, IDC_STATUS_HEADLINE)) == L"応答無し"; }, 10000));
+  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=none"));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntilGone(dialog));
+  view.Close();
+}
+
+// The toolbar asks the view for its buttons' tips.
+TEST_F(FolderView, TheToolbarTipsNameTheCommands) {
+  OpenView view;
+  ASSERT_NE(view.List(), nullptr);
+  for (const auto& [command, tip] : std::vector<std::pair<int, std::wstring>>{
+           {10, L"プロパティ"}, {5, L"削除"}, {100, L"ステータス"}, {106, L"プリンタの登録"},
+           {210, L"アイコン"}, {213, L"詳細"}, {290, L"更新"}}) {
+    TOOLTIPTEXTA asked{};
+    asked.hdr.code = TTN_NEEDTEXTA;
+    asked.hdr.idFrom = static_cast<UINT_PTR>(command);
+    SendWithin(view.ParentView(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&asked));
+    ASSERT_NE(asked.lpszText, nullptr) << command;
+    EXPECT_EQ(WideFromAnsi(asked.lpszText), tip);
+  }
+  view.Close();
+}
+
 // The read finds no printer; its board is a remote-power one, so ON can wake it.
 TEST_F(FolderView, TheStatusDialogOfASilentRemotePowerPrinterOffersOn) {
   OpenView view;
   ASSERT_NE(view.List(), nullptr);
-  SelectListItem(view.List(), 5);
-  PostMessageW(view.ParentView(), WM_COMMAND, 100, 0);
+  PressEnterOnRow(view.List(), 5);
   EXPECT_EQ(view.session().MessagesComingOver(view.Frame()),
             (Messages{{L"プリンタから応答が有りません。", Icon::Stop}}));
   HWND dialog = view.session().WindowTitled(L"MUGONのステータス");
