@@ -141,6 +141,8 @@ bool FillList() {
   if (View().folder->EnumObjects(View().parent, flags, &items) != S_OK || items == nullptr) return false;
   LPITEMIDLIST pidl = nullptr;
   ULONG fetched = 0;
+  // One repaint when the list is full, not one for each cell on the way.
+  SendMessageA(View().list, WM_SETREDRAW, FALSE, 0);
   while (items->Next(1, &pidl, &fetched) == S_OK) {
     PrinterRecord record{};
     if (ReadPrinterItem(pidl, record)) {
@@ -150,6 +152,8 @@ bool FillList() {
     }
   }
   items->Release();
+  SendMessageA(View().list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(View().list, nullptr, TRUE);
   return true;
 }
 

@@ -116,6 +116,8 @@ CycleNews CycleStatus(PrinterRecord& r) {
 }
 
 void ApplyResults() {
+  // One repaint for the whole list, not one for each of its cells.
+  SendMessageA(View().list, WM_SETREDRAW, FALSE, 0);
   const int count = ListView_GetItemCount(View().list);
   for (int i = 0; i < count; ++i) {
     PrinterRecord record{};
@@ -125,6 +127,8 @@ void ApplyResults() {
     ReplaceItem(i, record, &news.shown);
     if (news.asked) TellStatusDialog(record.mac, news.polled);
   }
+  SendMessageA(View().list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(View().list, nullptr, TRUE);
 }
 
 void BeginPoll() {
