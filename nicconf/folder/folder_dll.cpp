@@ -40,7 +40,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
 }
 
 extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID clsid, REFIID riid, void** out) {
-  return GuardedMethod([&] { return GetFolderClassObject(clsid, riid, out); });
+  return GuardedMethod([&] {
+    StartFolderTransports();
+    return GetFolderClassObject(clsid, riid, out);
+  });
 }
 
 extern "C" HRESULT __stdcall DllCanUnloadNow() { return FolderState().locks == 0 ? S_OK : S_FALSE; }
@@ -82,6 +85,7 @@ extern "C" HBITMAP WINAPI CreatePrinterBitmap(HINSTANCE instance, nic::PrinterPi
 extern "C" BOOL WINAPI OpenPrinterSettings(HWND owner, nic::PrinterRecord* printer) {
   return GuardedEntry(FALSE, [&] {
     if (printer == nullptr) return FALSE;
+    StartFolderTransports();
     const int seconds = FolderState().settings.busyTimeout;
     return nic::sheets::OpenSettingSheet(owner, *printer,
                                          static_cast<std::uint32_t>(seconds > 0 ? seconds : 1))

@@ -48,17 +48,28 @@ void AttachFolderModule(HINSTANCE instance) {
   RegisterFieldClasses(instance);
   const std::string path = ModulePath();
   StartPictures(path.substr(0, path.find_last_of('\\') + 1));
-  nic::NetworkSeams seams;
-  seams.messages = FolderMessageCalls();
-  module.tcpUsable = nic::StartNetwork(seams);
-  module.ipxUsable = nic::ipx::StartIpx(FolderMessageCalls());
+}
+
+void StartFolderTransports() {
+  static INIT_ONCE once = INIT_ONCE_STATIC_INIT;
+  InitOnceExecuteOnce(
+      &once,
+      [](PINIT_ONCE, PVOID, PVOID*) -> BOOL {
+        nic::NetworkSeams seams;
+        seams.messages = FolderMessageCalls();
+        module.tcpUsable = nic::StartNetwork(seams);
+        module.ipxUsable = nic::ipx::StartIpx(FolderMessageCalls());
+        module.transportsStarted = true;
+        return TRUE;
+      },
+      nullptr, nullptr);
 }
 
 void DetachFolderModule(bool processEnding) {
   // At process exit the jobs' threads are gone already, and waiting for them
   // under the loader lock would hang.
-  if (module.tcpUsable && !processEnding) nic::StopNetwork();
-  if (module.ipxUsable && !processEnding) nic::ipx::StopIpx();
+  if (module.transportsStarted && module.tcpUsable && !processEnding) nic::StopNetwork();
+  if (module.transportsStarted && module.ipxUsable && !processEnding) nic::ipx::StopIpx();
   module.tcpUsable = false;
   module.ipxUsable = false;
   StopPictures(processEnding);

@@ -19,6 +19,7 @@ struct FolderModule {
   nic::ViewSettings settings;
   bool settingsWritable = true;
   bool unregistered = false;
+  bool transportsStarted = false;
   bool tcpUsable = false;
   bool ipxUsable = false;
 };
@@ -34,6 +35,12 @@ std::string BesideModule(const char* extension);
 // Process attach and detach, in their order.
 void AttachFolderModule(HINSTANCE instance);
 void DetachFolderModule(bool processEnding);
+
+// TCP/IP and IPX start with the first entry that may talk to a printer (a
+// class object, the settings entry), once: starting the exchange workers
+// and loading the NetWare client under the loader lock can deadlock a host
+// whose other threads are touching windows when the DLL loads.
+void StartFolderTransports();
 
 // Every COM object counts itself while alive.
 void LockFolderModule();

@@ -49,6 +49,10 @@ const char kSixPrinters[] =
     "KABA,,00:80:87:22:00:06,127.0.22.6,00000000,,,TCP/IP,0,0\r\n"
     "MUGON,,0A:5E:91:22:00:07,127.0.22.7,00000000,,,TCP/IP,0,0\r\n";
 
+// The printer the tests silence while the view runs (and wake again).
+const char kFallsSilent[] = "KIERU,,00:80:87:22:00:08,127.0.22.8,00000000,,,TCP/IP,0,0\r\n";
+const char kFallsSilentMac[] = "00:80:87:22:00:08";
+
 // The refresh cycle comes from the environment, so the same program runs
 // once with a short cycle and once with none.
 void WriteSettings() {
@@ -295,13 +299,13 @@ TEST_F(FolderView, AColumnClickSortsAndTheSecondReversesIt) {
 
 TEST_F(FolderView, APrinterThatFallsSilentShowsNoResponseAtTheNextCycle) {
   if (std::getenv("VIEW_REFRESHCYCLE") != nullptr) GTEST_SKIP() << "refreshes periodically only with a cycle";
-  WriteListFile("KIERU,,00:80:87:22:00:08,127.0.22.8,00000000,,,TCP/IP,0,0\r\n");
+  WriteListFile(kFallsSilent);
   OpenView view;
   ASSERT_TRUE(view.Refreshed());
   EXPECT_EQ(ListText(view.List(), 0, 6), L"プリンタレディ");
-  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=silent"));
+  ASSERT_TRUE(ControlSimulator(kControlPort, kFallsSilentMac, "fault=silent"));
   EXPECT_TRUE(WaitFor([&] { return ListText(view.List(), 0, 6) == L"応答無し"; }, 10000));
-  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=none"));
+  ASSERT_TRUE(ControlSimulator(kControlPort, kFallsSilentMac, "fault=none"));
   view.Close();
 }
 
@@ -371,16 +375,16 @@ TEST_F(FolderView, TheStatusDialogOfAnAlarmShowsItsHeadlineDetailAndPicture) {
 // The refresh goes on under the dialog and tells it what it finds.
 TEST_F(FolderView, AnOpenStatusDialogFollowsTheRefresh) {
   if (std::getenv("VIEW_REFRESHCYCLE") != nullptr) GTEST_SKIP() << "refreshes periodically only with a cycle";
-  WriteListFile("KIERU,,00:80:87:22:00:08,127.0.22.8,00000000,,,TCP/IP,0,0\r\n");
+  WriteListFile(kFallsSilent);
   OpenView view;
   ASSERT_TRUE(view.Refreshed());
   DoubleClickRow(view.List(), 0);
   HWND dialog = view.session().WindowTitled(L"KIERUのステータス");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_STATUS_HEADLINE)), L"プリンタレディ");
-  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=silent"));
+  ASSERT_TRUE(ControlSimulator(kControlPort, kFallsSilentMac, "fault=silent"));
   EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(dialog, IDC_STATUS_HEADLINE)) == L"応答無し"; }, 10000));
-  ASSERT_TRUE(ControlSimulator(kControlPort, "00:80:87:22:00:08", "fault=none"));
+  ASSERT_TRUE(ControlSimulator(kControlPort, kFallsSilentMac, "fault=none"));
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(WaitUntilGone(dialog));
   view.Close();
