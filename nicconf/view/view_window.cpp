@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "common/win/entry_guard.h"
+
 #include "nicconf/folder/folder_files.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/view/view_bars.h"
@@ -84,7 +86,7 @@ LRESULT Notified(LPARAM lParam) {
   return 0;
 }
 
-LRESULT CALLBACK ParentViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   ViewState& v = View();
   switch (message) {
     case WM_DESTROY: Closing(window); return 0;
@@ -106,6 +108,11 @@ LRESULT CALLBACK ParentViewProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: RunCommand(LOWORD(wParam), lParam); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+// No exception leaves for the host's message loop.
+LRESULT CALLBACK ParentViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedEntry<LRESULT>(0, [&] { return Handle(window, message, wParam, lParam); });
 }
 
 bool RegisterOnce() {
