@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+
 #include "nicconf/folder/folder_messages.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/sheets/setting_sheet.h"
@@ -16,6 +18,7 @@
 namespace nic::view {
 namespace {
 
+constexpr int kListLimit = 64;
 constexpr char kOfferRegistration[] =
     "管理するプリンタが登録されていません。\nただちにプリンタの登録ウィザードを開始しますか？";
 
@@ -29,11 +32,17 @@ void OpenProperties() {
   UpdateItemRecord(index, record);
 }
 
-// The registration wizard; asked first when the view found no list.
+// The registration wizard; asked first when the view found no list. A full
+// list takes no more printers.
 void Register(LPARAM detail) {
   if (detail == kAskFirst &&
       ShowFolderText(View().parent, MessageLevel::Question, kOfferRegistration, MB_YESNO) != IDYES) {
     return;
+  }
+  if (ListView_GetItemCount(View().list) >= kListLimit) {
+    ShowFolderText(View().parent, MessageLevel::Error,
+                   "これ以上、プリンタを登録できません。 登録できるプリンタは、最大 " + std::to_string(kListLimit) +
+                       " 台です。");
   }
 }
 

@@ -592,6 +592,10 @@ TEST_F(FolderView, SixtyFourPrintersNeverKeepTheViewWaiting) {
   std::printf("64 printers: list filled in %lu ms; open to refreshed %.0f ms; status poll alone %.0f ms "
               "(ratio %.3f); worst answer of the view's thread %.2f ms over %d messages\n",
               view.browser().OpenedInMs(), refreshed, alone, refreshed / alone, worst, probes);
+  // The list is full.
+  PostMessageW(view.ParentView(), WM_COMMAND, 106, 0);
+  EXPECT_EQ(view.session().MessagesComingOver(view.Frame()),
+            (Messages{{L"これ以上、プリンタを登録できません。 登録できるプリンタは、最大 64 台です。", Icon::Stop}}));
   SetAnswerWait(view, 1);
   view.Close();
 }
