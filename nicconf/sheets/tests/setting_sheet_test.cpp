@@ -18,6 +18,7 @@
 #include "common/win/testing/control_driver.h"
 #include "common/win/testing/dialog_driver.h"
 #include "common/win/testing/property_sheet_driver.h"
+#include "common/win/text_conversion.h"
 #include "nicconf/sheets/sheet_dialog_ids.h"
 #include "nicproto/printer_record.h"
 
@@ -324,9 +325,12 @@ TEST_F(SettingSheet, SessionsAndGatewayGoInOneItemListAndABusyPrinterIsNoticed) 
   SheetSession sheet(Printer("127.0.21.5", "00:80:87:21:00:05"));
   ASSERT_NE(sheet.sheet(), nullptr);
   HWND page = ShowPage(sheet, 2);
-  // Values of this run, so a second run changes them again.
-  const int sessions = 2 + static_cast<int>(GetTickCount() % 60);
-  const std::string gateway = "127.0.0." + std::to_string(2 + GetTickCount() % 200);
+  // Values other than the NIC's, so every run changes both (a random value
+  // could equal what an earlier run left).
+  const int shownSessions = std::atoi(AnsiFromWide(WindowText(GetDlgItem(page, IDC_DETAIL_SESSIONS))).c_str());
+  const int sessions = shownSessions % 63 + 2;
+  const std::string gateway =
+      AnsiFromWide(WindowText(GetDlgItem(page, IDC_DETAIL_GATEWAY))) == "127.0.0.7" ? "127.0.0.8" : "127.0.0.7";
   SetText(GetDlgItem(page, IDC_DETAIL_SESSIONS), std::to_wstring(sessions).c_str());
   SetText(GetDlgItem(page, IDC_DETAIL_GATEWAY), std::wstring(gateway.begin(), gateway.end()).c_str());
   const std::size_t writes = Logged("wrote", "127.0.21.5").size();
