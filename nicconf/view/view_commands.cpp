@@ -14,6 +14,7 @@
 #include "nicconf/view/view_list.h"
 #include "nicconf/view/view_refresh.h"
 #include "nicconf/view/view_state.h"
+#include "nicconf/wizard/registration_wizard.h"
 
 namespace nic::view {
 namespace {
@@ -33,17 +34,25 @@ void OpenProperties() {
 }
 
 // The registration wizard; asked first when the view found no list. A full
-// list takes no more printers.
+// list takes no more printers; the refresh waits while the wizard runs.
 void Register(LPARAM detail) {
   if (detail == kAskFirst &&
       ShowFolderText(View().parent, MessageLevel::Question, kOfferRegistration, MB_YESNO) != IDYES) {
     return;
   }
-  if (ListView_GetItemCount(View().list) >= kListLimit) {
+  const int count = ListView_GetItemCount(View().list);
+  if (count >= kListLimit) {
     ShowFolderText(View().parent, MessageLevel::Error,
                    "これ以上、プリンタを登録できません。 登録できるプリンタは、最大 " + std::to_string(kListLimit) +
                        " 台です。");
+    return;
   }
+  StopRefresh();
+  const std::vector<PrinterRecord> listed = ListRecords();
+  for (const PrinterRecord& added : wizard::RunRegistrationWizard(View().parent, kListLimit - count, listed))
+    AppendItem(added);
+  UpdateBars();
+  StartRefresh(true);
 }
 
 }  // namespace

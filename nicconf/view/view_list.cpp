@@ -177,6 +177,13 @@ void SpreadColumns() {
   for (int i = 0; i < count; ++i) ListView_SetColumnWidth(View().list, i, area.right / count);
 }
 
+bool AppendItem(const PrinterRecord& record) {
+  LPITEMIDLIST pidl = NewPrinterItem(record);
+  if (pidl == nullptr) return false;
+  AddItem(pidl, record);
+  return true;
+}
+
 bool ItemRecord(int index, PrinterRecord& record) {
   const LPITEMIDLIST pidl = ItemParam(index);
   return pidl != nullptr && ReadPrinterItem(pidl, record);

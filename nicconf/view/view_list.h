@@ -26,6 +26,9 @@ void RebuildColumns();
 void SpreadColumns();
 
 bool ItemRecord(int index, PrinterRecord& record);
+// A new item at the end of the list for a newly registered printer; its
+// status column shows "-----" until the next refresh.
+bool AppendItem(const PrinterRecord& record);
 // A new printer item from `record` in place of the item's old one (freed),
 // its texts and its icon; `status` is the status column's, null for "-----".
 void ReplaceItem(int index, const PrinterRecord& record, const ItemStatus* status);

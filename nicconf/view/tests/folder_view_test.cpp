@@ -28,6 +28,7 @@
 #include "nicconf/folder/class_ids.h"
 #include "nicconf/folder/tests/folder_test_support.h"
 #include "nicconf/view/view_resource_ids.h"
+#include "nicconf/wizard/wizard_dialog_ids.h"
 
 namespace {
 
@@ -597,6 +598,144 @@ TEST_F(FolderView, SixtyFourPrintersNeverKeepTheViewWaiting) {
   EXPECT_EQ(view.session().MessagesComingOver(view.Frame()),
             (Messages{{L"これ以上、プリンタを登録できません。 登録できるプリンタは、最大 64 台です。", Icon::Stop}}));
   SetAnswerWait(view, 1);
+  view.Close();
+}
+
+// The registration wizard from the view's command, worked page by page.
+class Wizard {
+ public:
+  explicit Wizard(OpenView& view) : view_(view) {
+    PostMessageW(view.ParentView(), WM_COMMAND, 106, 0);
+    sheet_ = view.session().WindowTitled(L"開始");
+  }
+  HWND sheet() const { return sheet_; }
+  HWND Page() { return CurrentPage(sheet_); }
+  int PageIndex() { return CurrentPageIndex(sheet_); }
+  // Next once the page allows it (an input page checks its fields as they
+  // change).
+  Messages Next(const Answers& answers = {}) {
+    EXPECT_TRUE(WaitFor([&] { return SheetButtonEnabled(sheet_, SheetButton::Next); }));
+    return PressSheetButton(view_.session(), sheet_, SheetButton::Next, answers);
+  }
+  void Choose(int radio) {
+    view_.session().Tick(Page(), radio == 0 ? IDC_WIZARD_SECOND : IDC_WIZARD_FIRST, false);
+    view_.session().Tick(Page(), radio == 0 ? IDC_WIZARD_FIRST : IDC_WIZARD_SECOND, true);
+  }
+  void Type(int id, const wchar_t* text) {
+    SendWithin(GetDlgItem(Page(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    Settle(Page());
+  }
+  bool WaitForPage(int index) { return WaitFor([&] { return PageIndex() == index; }, 20000); }
+  void Finish() {
+    EXPECT_EQ(PressSheetButton(view_.session(), sheet_, SheetButton::Finish), Messages{});
+    EXPECT_TRUE(WaitUntilGone(sheet_));
+  }
+
+ private:
+  OpenView& view_;
+  HWND sheet_ = nullptr;
+};
+
+// No automatic search here: it broadcasts to every address, which only a
+// network of the test's own may take.
+TEST_F(FolderView, TheWizardFindsARangeAndAddsTheChosenPrinters) {
+  if (std::getenv("VIEW_REFRESHCYCLE") != nullptr) GTEST_SKIP() << "the wizard does not depend on the cycle";
+  OpenView view;
+  ASSERT_TRUE(view.Refreshed());
+  Wizard wizard(view);
+  ASSERT_NE(wizard.sheet(), nullptr);
+  EXPECT_EQ(wizard.Next(), Messages{});
+  ASSERT_TRUE(wizard.WaitForPage(1));
+  wizard.Choose(1);
+  EXPECT_EQ(wizard.Next(), Messages{});
+  ASSERT_TRUE(wizard.WaitForPage(5));
+  wizard.Choose(1);
+  EXPECT_EQ(wizard.Next(), Messages{});
+  ASSERT_TRUE(wizard.WaitForPage(13));
+  EXPECT_EQ(wizard.Next(), Messages{});
+  ASSERT_TRUE(wizard.WaitForPage(14));
+  wizard.Choose(1);
+  wizard.Type(IDC_WIZARD_RANGE_FIRST, L"127.0.25.250");
+  wizard.Type(IDC_WIZARD_RANGE_LAST, L"3");
+  EXPECT_EQ(wizard.Next(), Messages{});
+  ASSERT_TRUE(wizard.WaitForPage(16));
+  HWND results = GetDlgItem(wizard.Page(), IDC_WIZARD_RESULTS);
+  EXPECT_EQ(ListColumns(results), (std::vector<std::wstring>{L"プリンタ名", L"IPアドレス", L"MACアドレス"}));
+  const Rows found = ListRows(results);
+  EXPECT_EQ(Column(found, 0), (std::vector<std::wstring>{L"ARATA-A", L"ARATA-C"}));
+  EXPECT_EQ(wizard.Next(), (Messages{{L"予期せぬエラー(105)", Icon::Stop}}));
+  SelectListItem(results, 0, false);
+  SelectListItem(results, 1, false);
+  EXPECT_EQ(wizard.Next(), Messages{});
+  ASSERT_TRUE(wizard.WaitForPage(17));
+  wizard.Finish();
+  ASSERT_TRUE(WaitFor([&] { return ListCount(view.List()) == 8; }));
+  EXPECT_EQ(ListText(view.List(), 6), L"ARATA-A");
+  EXPECT_EQ(ListText(view.List(), 7, 3), L"127.0.25.2");
+  view.Close();
+  EXPECT_NE(ReadListFile().find("ARATA-C,"), std::string::npos);
+}
+
+TEST_F(FolderView, ATypedPrinterThatDoesNotAnswerIsRegisteredOnYes) {
+  if (std::getenv("VIEW_REFRESHCYCLE") != nullptr) GTEST_SKIP() << "the wizard does not depend on the cycle";
+  OpenView view;
+  ASSERT_NE(view.List(), nullptr);
+  Wizard wizard(view);
+  ASSERT_NE(wizard.sheet(), nullptr);
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitForPage(1));
+  wizard.Choose(1);
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitForPage(5));
+  wizard.Choose(1);
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitForPage(13));
+  wizard.Choose(1);
+  EXPECT_EQ(wizard.Next(), Messages{});
+  ASSERT_TRUE(wizard.WaitForPage(18));
+  // Another NIC answers at this address.
+  wizard.Type(IDC_WIZARD_ADDRESS, L"127.0.25.7");
+  wizard.Type(IDC_WIZARD_MAC, L"00:80:87:25:00:77");
+  EXPECT_EQ(wizard.Next(), Messages{});
+  EXPECT_EQ(view.session().MessagesComingOver(wizard.sheet()),
+            (Messages{{L"この IP アドレスは、他の MAC アドレスに割り当てられています。", Icon::Stop}}));
+  ASSERT_TRUE(wizard.WaitForPage(18));
+  wizard.Type(IDC_WIZARD_ADDRESS, L"127.0.25.99");
+  wizard.Type(IDC_WIZARD_MAC, L"00:80:87:25:00:99");
+  EXPECT_EQ(wizard.Next(), Messages{});
+  EXPECT_EQ(view.session().MessagesComingOver(wizard.sheet(), {IDYES}),
+            (Messages{{L"このプリンタから、応答がありません。\nプリンタの登録を続行しますか？", Icon::Stop}}));
+  ASSERT_TRUE(wizard.WaitForPage(20));
+  wizard.Finish();
+  ASSERT_TRUE(WaitFor([&] { return ListCount(view.List()) == 7; }));
+  EXPECT_EQ(ListText(view.List(), 6), L"新しいプリンタ");
+  EXPECT_EQ(ListText(view.List(), 6, 2), L"00:80:87:25:00:99");
+  view.Close();
+}
+
+TEST_F(FolderView, ASearchCancelledAddsNothing) {
+  if (std::getenv("VIEW_REFRESHCYCLE") != nullptr) GTEST_SKIP() << "the wizard does not depend on the cycle";
+  OpenView view;
+  ASSERT_NE(view.List(), nullptr);
+  Wizard wizard(view);
+  ASSERT_NE(wizard.sheet(), nullptr);
+  for (const int page : {0, 1, 5, 13}) {
+    ASSERT_TRUE(wizard.WaitForPage(page));
+    if (page == 1 || page == 5) wizard.Choose(1);
+    wizard.Next();
+  }
+  ASSERT_TRUE(wizard.WaitForPage(14));
+  wizard.Choose(1);
+  wizard.Type(IDC_WIZARD_RANGE_FIRST, L"127.0.25.250");
+  wizard.Type(IDC_WIZARD_RANGE_LAST, L"3");
+  wizard.Next();
+  ASSERT_TRUE(wizard.WaitForPage(15));
+  EXPECT_FALSE(SheetButtonEnabled(wizard.sheet(), SheetButton::Next));
+  EXPECT_FALSE(SheetButtonEnabled(wizard.sheet(), SheetButton::Back));
+  EXPECT_EQ(PressSheetButton(view.session(), wizard.sheet(), SheetButton::Cancel), Messages{});
+  EXPECT_TRUE(WaitUntilGone(wizard.sheet()));
+  Settle(view.ParentView());
+  EXPECT_EQ(ListCount(view.List()), 6);
   view.Close();
 }
 
