@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/bounded_text.h"
+#include "nicconf/view/core/tests/polled_status.h"
 
 namespace nic {
 namespace {
@@ -18,16 +19,7 @@ PrinterRecord Registered(const char* protocol) {
   return r;
 }
 
-PrinterPictureInfo Answered(const char* model) {
-  PrinterPictureInfo info{};
-  std::strcpy(info.model, model);
-  info.family = 0;
-  info.attrReceived = 1;
-  info.statusReceived = 1;
-  info.extStatusValid = 1;
-  info.paperSource = 255;
-  return info;
-}
+PrinterPictureInfo Answered(const char* model) { return test::ReadyPrinter(model); }
 
 TEST(StatusApply, AnAnsweringPrinterGivesItsTagTitleModelAndVersion) {
   PrinterRecord r = Registered("TCP/IP");

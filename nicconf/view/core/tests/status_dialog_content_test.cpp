@@ -2,18 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "nicconf/view/core/tests/polled_status.h"
+
 namespace nic {
 namespace {
 
-PrinterPictureInfo Ready() {
-  PrinterPictureInfo info{};
-  info.family = 0;
-  info.attrReceived = 1;
-  info.statusReceived = 1;
-  info.extStatusValid = 1;
-  info.paperSource = 255;
-  return info;
-}
+PrinterPictureInfo Ready() { return test::ReadyPrinter(); }
 
 PrinterPictureInfo Silent() {
   PrinterPictureInfo info{};
