@@ -233,15 +233,17 @@ TEST(PropertySheetDriver, AWizardIsSteppedThroughWithItsButtonsAndMessages) {
   HWND sheet = session.Dialog();
   ASSERT_NE(sheet, nullptr);
   EXPECT_EQ(CurrentPageIndex(sheet), 0);
-  EXPECT_TRUE(SheetButtonEnabled(sheet, SheetButton::Next));
-  EXPECT_FALSE(SheetButtonEnabled(sheet, SheetButton::Back));
+  // A page sets its buttons with a posted message: wait for them.
+  EXPECT_TRUE(WaitFor([&] {
+    return SheetButtonEnabled(sheet, SheetButton::Next) && !SheetButtonEnabled(sheet, SheetButton::Back);
+  }));
   EXPECT_EQ(PressSheetButton(session, sheet, SheetButton::Next),
             (Messages{{L"チェックしてください", Icon::Exclamation}}));
   EXPECT_EQ(CurrentPageIndex(sheet), 0);
   SendMessageW(PageItem(sheet, kTick), BM_SETCHECK, BST_CHECKED, 0);
   EXPECT_EQ(PressSheetButton(session, sheet, SheetButton::Next), Messages{});
   EXPECT_EQ(CurrentPageIndex(sheet), 1);
-  EXPECT_TRUE(SheetButtonEnabled(sheet, SheetButton::Back));
+  EXPECT_TRUE(WaitFor([&] { return SheetButtonEnabled(sheet, SheetButton::Back); }));
   EXPECT_EQ(PressSheetButton(session, sheet, SheetButton::Finish), Messages{});
   const CallEnd end = session.Finish();
   EXPECT_TRUE(end.finished);

@@ -730,8 +730,11 @@ TEST_F(FolderView, ASearchCancelledAddsNothing) {
   wizard.Type(IDC_WIZARD_RANGE_LAST, L"3");
   wizard.Next();
   ASSERT_TRUE(wizard.WaitForPage(15));
-  EXPECT_FALSE(SheetButtonEnabled(wizard.sheet(), SheetButton::Next));
-  EXPECT_FALSE(SheetButtonEnabled(wizard.sheet(), SheetButton::Back));
+  // The page sets its buttons with a posted message.
+  EXPECT_TRUE(WaitFor([&] {
+    return !SheetButtonEnabled(wizard.sheet(), SheetButton::Next) &&
+           !SheetButtonEnabled(wizard.sheet(), SheetButton::Back);
+  }));
   EXPECT_EQ(PressSheetButton(view.session(), wizard.sheet(), SheetButton::Cancel), Messages{});
   EXPECT_TRUE(WaitUntilGone(wizard.sheet()));
   Settle(view.ParentView());
