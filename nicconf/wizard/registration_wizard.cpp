@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +17,8 @@
 #include "nicconf/folder/module.h"
 #include "nicconf/ipx/ipx_jobs.h"
 #include "nicconf/sheets/comm_flow.h"
+#include "nicconf/sheets/core/flow_rules.h"
+#include "nicconf/sheets/page_design.h"
 #include "nicconf/wizard/core/found_printers.h"
 #include "nicconf/wizard/core/page_search.h"
 #include "nicconf/wizard/core/typed_printer.h"
@@ -77,11 +80,10 @@ struct PageParam {
   int page;
 };
 
-std::string Text(HWND page, int id) {
-  char text[128] = {};
-  GetDlgItemTextA(page, id, text, sizeof text);
-  return text;
-}
+std::string Text(HWND page, int id) { return sheets::ControlText(page, id); }
+
+// TCP/IP with a local address that did not fail its look-up.
+bool TcpIpUsable() { return FolderState().tcpUsable && sheets::FlowLocalAddress() != kInvalidLocalAddress; }
 
 bool Ticked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 
@@ -138,8 +140,7 @@ bool StartSearches(Wizard& w, int index) {
   w.totalMs = ms;
   switch (index) {
     case kAutoSearchPage: {
-      const bool tcpOk = module.tcpUsable && sheets::FlowLocalAddress() != "Invalid";
-      if (tcpOk) w.tcp.StartBroadcast("255.255.255.255", static_cast<std::size_t>(w.room), ms);
+      if (TcpIpUsable()) w.tcp.StartBroadcast("255.255.255.255", static_cast<std::size_t>(w.room), ms);
       if (module.ipxUsable) w.ipxSearching = ipx::StartIpxSearch(ms, nullptr);
       return w.tcp.Started() || w.ipxSearching;
     }
@@ -311,11 +312,10 @@ bool TakeTyped(HWND page, Wizard& w, int index) {
   const std::string mac = Text(page, IDC_WIZARD_MAC);
   const std::string ip = netWare ? std::string("-----") : Text(page, IDC_WIZARD_ADDRESS);
   const std::string network = netWare ? Text(page, IDC_WIZARD_NETWORK) : std::string("00000000");
-  for (const PrinterRecord& r : w.listed) {
-    if (netWare && CompareMacText(r.mac, mac.c_str()) == 0) {
-      ShowFolderText(page, MessageLevel::Error, kMacAlreadyListed);
-      return false;
-    }
+  const auto listed = [&](const PrinterRecord& r) { return CompareMacText(r.mac, mac.c_str()) == 0; };
+  if (netWare && std::any_of(w.listed.begin(), w.listed.end(), listed)) {
+    ShowFolderText(page, MessageLevel::Error, kMacAlreadyListed);
+    return false;
   }
   w.typed = UnansweredPrinter(ip.c_str(), mac.c_str(), network.c_str(), netWare ? "NetWare" : "TCP/IP");
   return true;
@@ -420,8 +420,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 
 std::vector<PrinterRecord> RunRegistrationWizard(HWND owner, int room, std::span<const PrinterRecord> listed) {
   const FolderModule& module = FolderState();
-  const bool tcpOk = module.tcpUsable && sheets::FlowLocalAddress() != "Invalid";
-  if (!tcpOk && !module.ipxUsable) {
+  if (!TcpIpUsable() && !module.ipxUsable) {
     ShowFolderText(owner, MessageLevel::Error, kNoTransport);
     return {};
   }
