@@ -11,6 +11,12 @@
 namespace tools {
 namespace {
 
+struct AllowedNetwork {
+  std::uint32_t base = 0;
+  std::uint32_t mask = 0xFFFFFFFFu;
+  bool set = false;
+} allowed;
+
 UniqueFd Fail(const std::string& what, const std::string& ip, std::uint16_t port,
               std::string* error) {
   if (error != nullptr) {
@@ -19,8 +25,14 @@ UniqueFd Fail(const std::string& what, const std::string& ip, std::uint16_t port
   return UniqueFd();
 }
 
+// The limited broadcast never crosses a router: inside the namespace of an
+// allowed network it comes from that network only.
+bool IsBindable(const std::string& ip) {
+  return IsServableAddress(ip) || (allowed.set && ip == "255.255.255.255");
+}
+
 UniqueFd BoundSocket(int type, const std::string& ip, std::uint16_t port, std::string* error) {
-  if (!IsServableAddress(ip)) {
+  if (!IsBindable(ip)) {
     if (error != nullptr) *error = "not a loopback address: " + ip;
     return UniqueFd();
   }
@@ -47,12 +59,6 @@ bool IsLoopbackAddress(const std::string& ip) {
 }
 
 namespace {
-
-struct AllowedNetwork {
-  std::uint32_t base = 0;
-  std::uint32_t mask = 0xFFFFFFFFu;
-  bool set = false;
-} allowed;
 
 std::uint32_t AddressValue(const Ipv4& ip) {
   return (std::uint32_t{ip[0]} << 24) | (std::uint32_t{ip[1]} << 16) |
