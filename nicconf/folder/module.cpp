@@ -55,21 +55,26 @@ void StartFolderTransports() {
   InitOnceExecuteOnce(
       &once,
       [](PINIT_ONCE, PVOID, PVOID*) -> BOOL {
+        // The exchanges' and IPX jobs' threads run this module's code to
+        // their end, and a thread's end waits for the loader lock that a
+        // FreeLibrary holds while this module detaches: joining them there
+        // hangs. Once the network is used the module stays loaded until the
+        // process ends, when the threads are gone and nothing is waited for.
+        HMODULE self = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           reinterpret_cast<LPCWSTR>(&StartFolderTransports), &self);
         nic::NetworkSeams seams;
         seams.messages = FolderMessageCalls();
         module.tcpUsable = nic::StartNetwork(seams);
         module.ipxUsable = nic::ipx::StartIpx(FolderMessageCalls());
-        module.transportsStarted = true;
         return TRUE;
       },
       nullptr, nullptr);
 }
 
 void DetachFolderModule(bool processEnding) {
-  // At process exit the jobs' threads are gone already, and waiting for them
-  // under the loader lock would hang.
-  if (module.transportsStarted && module.tcpUsable && !processEnding) nic::StopNetwork();
-  if (module.transportsStarted && module.ipxUsable && !processEnding) nic::ipx::StopIpx();
+  // A module whose transports started is pinned: it detaches only at the
+  // process's end, with the jobs' threads gone already.
   module.tcpUsable = false;
   module.ipxUsable = false;
   StopPictures(processEnding);

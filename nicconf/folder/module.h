@@ -19,7 +19,6 @@ struct FolderModule {
   nic::ViewSettings settings;
   bool settingsWritable = true;
   bool unregistered = false;
-  bool transportsStarted = false;
   bool tcpUsable = false;
   bool ipxUsable = false;
 };
