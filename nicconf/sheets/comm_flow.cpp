@@ -76,6 +76,7 @@ void End(Attempt& a, Ending ending, std::string message = {}) {
 void MarkInvalid(Attempt& a) {
   Flows().localAddress = kInvalidLocalAddress;
   a.localAddressBlocked = true;
+  if (a.job.use == FlowUse::LocalAddress) return End(a, Ending::Failed);
   End(a, Ending::Failed,
       FlowPrecondition("TCP/IP", {true, true, kInvalidLocalAddress}));
 }
@@ -124,6 +125,7 @@ Exchange* StartTcpExchange(const Attempt& a) {
 }
 
 void StartExchange(Attempt& a) {
+  if (a.job.use == FlowUse::LocalAddress) return End(a, Ending::Done);
   SetWindowTextA(a.dialog, kExchangeCaption);
   if (IsNetWare(a.job)) {
     a.ipxRunning = StartIpxExchange(a);
@@ -321,6 +323,21 @@ bool Retries(FlowUse use) { return use == FlowUse::ReadRetry || use == FlowUse::
 }  // namespace
 
 const std::string& FlowLocalAddress() { return Flows().localAddress; }
+
+bool LearnLocalAddress(HWND owner) {
+  if (Flows().localAddress.empty()) {
+    FlowJob job;
+    job.use = FlowUse::LocalAddress;
+    CopyBoundedText(job.printer.protocol, "TCP/IP");
+    FlowOutcome outcome;
+    RunFlow(owner, job, outcome);
+  }
+  const std::string& address = Flows().localAddress;
+  if (address.empty() || address == kInvalidLocalAddress) return false;
+  // The exchanges the caller starts itself take their route through it.
+  SetLocalAddress(address.c_str());
+  return true;
+}
 
 bool RunFlow(HWND owner, const FlowJob& job, FlowOutcome& outcome) {
   const FolderModule& module = FolderState();

@@ -24,6 +24,7 @@ enum class FlowUse {
   ReadOnce,   // the status dialog and the power candidates: one try
   Write,      // the sheet's write: cannot be cancelled, Retry/Cancel on failure
   PowerOff,   // command 16, as a write
+  LocalAddress,  // only the local host address, for the wizard's searches
 };
 
 struct FlowJob {
@@ -59,5 +60,10 @@ bool RunFlow(HWND owner, const FlowJob& job, FlowOutcome& outcome);
 // looked up, "Invalid" after a failed look-up (every later TCP/IP flow then
 // refuses to start).
 const std::string& FlowLocalAddress();
+
+// Looks the local host address up through the flow when it is still
+// unknown; a failure only marks it "Invalid", without a message. True when
+// a valid address is known.
+bool LearnLocalAddress(HWND owner);
 
 }  // namespace nic::sheets

@@ -82,8 +82,11 @@ struct PageParam {
 
 std::string Text(HWND page, int id) { return sheets::ControlText(page, id); }
 
-// TCP/IP with a local address that did not fail its look-up.
-bool TcpIpUsable() { return FolderState().tcpUsable && sheets::FlowLocalAddress() != kInvalidLocalAddress; }
+// TCP/IP with the local address its look-up found.
+bool TcpIpUsable() {
+  const std::string& address = sheets::FlowLocalAddress();
+  return FolderState().tcpUsable && !address.empty() && address != kInvalidLocalAddress;
+}
 
 bool Ticked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 
@@ -420,6 +423,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 
 std::vector<PrinterRecord> RunRegistrationWizard(HWND owner, int room, std::span<const PrinterRecord> listed) {
   const FolderModule& module = FolderState();
+  if (module.tcpUsable) sheets::LearnLocalAddress(owner);
   if (!TcpIpUsable() && !module.ipxUsable) {
     ShowFolderText(owner, MessageLevel::Error, kNoTransport);
     return {};
