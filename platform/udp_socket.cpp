@@ -183,6 +183,11 @@ int UdpSocket::Receive(std::span<std::uint8_t> buffer, std::size_t& length) {
   return error;
 }
 
+bool IsSendableAddress(const char* ip) {
+  sockaddr_in address;
+  return ip != nullptr && MakeAddress(ip, 0, address);
+}
+
 int UdpSocket::SendTo(const char* ip, std::uint16_t port, std::span<const std::uint8_t> bytes) {
   sockaddr_in address;
   if (!MakeAddress(ip, port, address)) return kWsaInvalidArgument;

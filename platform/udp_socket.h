@@ -13,6 +13,9 @@ namespace platform {
 inline constexpr std::size_t kDatagramBufferSize = 8192;
 
 
+// A dotted IPv4 address a datagram can be sent to ("008.1.2.3" is not).
+bool IsSendableAddress(const char* ip);
+
 // This host's address on the way to `destination` (no datagram is sent):
 // what the route/ARP path names as the gateway. Returns 0 or the error.
 int LocalAddressToward(const char* destination, char (&ip)[16]);

@@ -15,6 +15,7 @@
 #include "nicproto/status_datagram.h"
 #include "nicproto/status_interpretation.h"
 #include "platform/tick.h"
+#include "platform/udp_socket.h"
 
 namespace nic {
 namespace {
@@ -73,6 +74,9 @@ void StatusPoll::Run() {
 ExchangeStatus StatusPoll::ProbePass(const std::vector<std::uint8_t>& probe, bool onlyUnanswered) {
   for (const PolledPrinter& p : printers_) {
     if (onlyUnanswered && p.info.attrReceived != 0) continue;
+    // A list file may hold an address no datagram can go to: that printer
+    // alone stays unanswered, the others are still polled.
+    if (!platform::IsSendableAddress(p.ip)) continue;
     const ExchangeStatus sent = SendRequest(*this, p.ip, kAttributePort, probe);
     if (sent.ended()) return sent;
     const Received received = ReceivePass(*this, ReceiveMode::Polling);

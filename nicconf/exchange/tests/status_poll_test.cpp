@@ -74,6 +74,19 @@ TEST_F(ExchangeTest, TwoEntriesAtOneAddressAreAnsweredByMacButGetNoStatus) {
   Release(poll);
 }
 
+TEST_F(ExchangeTest, AnAddressNoDatagramCanReachLeavesTheOthersPolled) {
+  PrinterRecord unusable = Record(test::kSilent);
+  std::strcpy(unusable.ip, "127.000.021.009");
+  const PrinterRecord list[] = {unusable, Record(test::kReady)};
+  StatusPoll* poll = StartStatusPoll(list, 300);
+  ASSERT_NE(poll, nullptr);
+  WaitFinished(poll);
+  EXPECT_EQ(poll->printers()[0].endCode, kTimedOut);
+  EXPECT_EQ(poll->printers()[1].endCode, kFinished);
+  EXPECT_EQ(poll->printers()[1].info.attrReceived, 1u);
+  Release(poll);
+}
+
 TEST_F(ExchangeTest, NicWithoutStatusDatagramWaits200MsMore) {
   const PrinterRecord list[] = {Record(test::kNoStatus)};
   const std::uint32_t start = platform::TickCount();
