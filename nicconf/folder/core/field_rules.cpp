@@ -1,5 +1,6 @@
 #include "nicconf/folder/core/field_rules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
@@ -26,6 +27,14 @@ bool InRange(const std::string& part, FieldRange range) {
   if (part.empty() || !AllOf(part, isdigit)) return false;
   const long value = std::strtol(part.c_str(), nullptr, 10);
   return value >= RangeMinimum(range) && value <= RangeMaximum(range);
+}
+
+// "008" is 8 to the user, but octal to inet_addr and another address to
+// every comparison of address texts.
+std::string WithoutLeadingZeros(const std::string& part) {
+  if (part.empty() || part.find_first_not_of("0123456789") != std::string::npos) return part;
+  const std::size_t first = std::min(part.find_first_not_of('0'), part.size() - 1);
+  return part.substr(first);
 }
 
 }  // namespace
@@ -78,7 +87,7 @@ std::string JoinFieldParts(FieldKind kind, std::span<const std::string> parts) {
   std::string text;
   for (std::size_t i = 0; i < parts.size(); ++i) {
     if (i > 0) text.push_back(ShapeOf(kind).separator);
-    text += parts[i];
+    text += kind == FieldKind::IpAddress ? WithoutLeadingZeros(parts[i]) : parts[i];
   }
   return text;
 }

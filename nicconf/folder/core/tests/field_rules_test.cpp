@@ -52,6 +52,10 @@ TEST(FieldRules, MacPartsAreExactlyTwoHexDigitsAndANumberWithoutRangeEightHexDig
 
 TEST(FieldRules, TextIsJoinedWithSeparatorsAndCutBackIntoBoundedParts) {
   EXPECT_EQ(JoinFieldParts(FieldKind::IpAddress, Parts{"192", "168", "", "1"}), "192.168..1");
+  // Leading zeros typed into an address part are not kept: "008" would be
+  // octal to inet_addr. The MAC's are digits of their own.
+  EXPECT_EQ(JoinFieldParts(FieldKind::IpAddress, Parts{"008", "087", "000", "10"}), "8.87.0.10");
+  EXPECT_EQ(JoinFieldParts(FieldKind::MacAddress, Parts{"00", "80", "87", "00", "00", "0A"}), "00:80:87:00:00:0A");
   EXPECT_EQ(JoinFieldParts(FieldKind::MacAddress, Parts(6)), "");
   EXPECT_EQ(SplitFieldText(FieldKind::IpAddress, "1922.16"), (Parts{"192", "16", "", ""}));
   EXPECT_EQ(SplitFieldText(FieldKind::MacAddress, "00:80:87:12:34:56:78"),
