@@ -1,8 +1,6 @@
-#include "nicconf/view/window_placement.h"
+#include "common/win/window_placement.h"
 
 #include <algorithm>
-
-namespace nic::view {
 
 void CenterOver(HWND window, HWND over) {
   RECT own{}, under{}, screen{};
@@ -15,5 +13,3 @@ void CenterOver(HWND window, HWND over) {
   y = std::max(static_cast<int>(screen.top), std::min(y, static_cast<int>(screen.bottom) - height));
   SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-}  // namespace nic::view

@@ -1,11 +1,7 @@
 #pragma once
-// Where the view's dialogs appear: centred over the list, and kept on the
-// screen's work area.
+// Where dialogs appear: centred over the window they belong to, and kept on
+// the screen's work area.
 
 #include <windows.h>
 
-namespace nic::view {
-
 void CenterOver(HWND window, HWND over);
-
-}  // namespace nic::view

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/bounded_text.h"
+#include "common/win/window_placement.h"
 #include "nicconf/exchange/network.h"
 #include "nicconf/folder/folder_messages.h"
 #include "nicconf/folder/module.h"
@@ -200,13 +201,7 @@ bool ExchangeFinished(const Attempt& a) {
 }
 
 void ShowOverOwner(Attempt& a) {
-  RECT owner{}, box{};
-  if (a.owner != nullptr && GetWindowRect(a.owner, &owner) && GetWindowRect(a.dialog, &box)) {
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    SetWindowPos(a.dialog, nullptr, (owner.left + owner.right - width) / 2,
-                 (owner.top + owner.bottom - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  }
+  CenterOver(a.dialog, a.owner);
   ShowWindow(a.dialog, SW_SHOW);
   SetForegroundWindow(a.dialog);
 }

@@ -12,7 +12,7 @@
 #include "nicconf/view/view_refresh.h"
 #include "nicconf/view/view_resource_ids.h"
 #include "nicconf/view/view_state.h"
-#include "nicconf/view/window_placement.h"
+#include "common/win/window_placement.h"
 
 namespace nic::view {
 namespace {

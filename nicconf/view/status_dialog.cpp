@@ -17,7 +17,7 @@
 #include "nicconf/view/core/status_dialog_content.h"
 #include "nicconf/view/view_resource_ids.h"
 #include "nicconf/view/view_state.h"
-#include "nicconf/view/window_placement.h"
+#include "common/win/window_placement.h"
 #include "nicproto/mac_text.h"
 
 namespace nic::view {

@@ -11,6 +11,7 @@
 
 #include "common/bounded_text.h"
 #include "common/win/entry_guard.h"
+#include "common/win/window_placement.h"
 #include "nicconf/exchange/nic_transaction.h"
 #include "nicconf/folder/field_controls.h"
 #include "nicconf/folder/folder_messages.h"
@@ -117,7 +118,16 @@ bool FieldsValid(HWND page, int index, bool report) {
   return true;
 }
 
+// The search page takes only the fields of the method chosen.
+void EnableSearchFields(HWND page) {
+  const BOOL broadcast = Ticked(page, IDC_WIZARD_FIRST) ? TRUE : FALSE;
+  EnableWindow(GetDlgItem(page, IDC_WIZARD_BROADCAST), broadcast);
+  EnableWindow(GetDlgItem(page, IDC_WIZARD_RANGE_FIRST), !broadcast);
+  EnableWindow(GetDlgItem(page, IDC_WIZARD_RANGE_LAST), !broadcast);
+}
+
 void UpdateInputButtons(HWND page, int index) {
+  if (index == kTcpSearchInputPage) EnableSearchFields(page);
   PropSheet_SetWizButtons(GetParent(page), PSWIZB_BACK | (FieldsValid(page, index, false) ? PSWIZB_NEXT : 0));
 }
 
@@ -249,22 +259,40 @@ void EnterSearch(HWND page, Wizard& w, int index) {
   }
 }
 
+int StringWidth(HWND list, const char* text) {
+  return static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+}
+
 void FillResults(HWND page, const Wizard& w, int index) {
   HWND list = GetDlgItem(page, IDC_WIZARD_RESULTS);
   ListView_DeleteAllItems(list);
   while (ListView_DeleteColumn(list, 0)) {
   }
-  std::vector<const char*> headers{"プリンタ名"};
-  if (index == kNetWareResultsPage) headers.push_back("ネットワーク番号");
-  if (index == kTcpResultsPage) headers.push_back("IPアドレス");
-  headers.push_back("MACアドレス");
+  // The address columns as wide as their longest value; the name takes
+  // what is left.
+  struct Column {
+    const char* header;
+    const char* widest;
+  };
+  std::vector<Column> columns{{"プリンタ名", nullptr}};
+  if (index == kNetWareResultsPage) columns.push_back({"ネットワーク番号", "DDDDDDDD"});
+  if (index == kTcpResultsPage) columns.push_back({"IPアドレス", "888.888.888.888"});
+  columns.push_back({"MACアドレス", "DD:DD:DD:DD:DD:DD"});
   RECT area{};
   GetClientRect(list, &area);
-  for (std::size_t c = 0; c < headers.size(); ++c) {
+  int left = area.right - GetSystemMetrics(SM_CXVSCROLL);
+  std::vector<int> widths(columns.size());
+  for (std::size_t c = columns.size() - 1; c > 0; --c) {
+    const int text = std::max(StringWidth(list, columns[c].header), StringWidth(list, columns[c].widest));
+    widths[c] = text + 16;
+    left -= widths[c];
+  }
+  widths[0] = std::max(left, 60);
+  for (std::size_t c = 0; c < columns.size(); ++c) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<char*>(headers[c]);
-    column.cx = area.right / static_cast<int>(headers.size());
+    column.pszText = const_cast<char*>(columns[c].header);
+    column.cx = widths[c];
     SendMessageA(list, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
   }
   for (std::size_t i = 0; i < w.kept.size(); ++i) {
@@ -419,6 +447,12 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
   });
 }
 
+// The wizard opens over the window it was started from.
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
+  if (message == PSCB_INITIALIZED) CenterOver(sheet, GetWindow(sheet, GW_OWNER));
+  return 0;
+}
+
 }  // namespace
 
 std::vector<PrinterRecord> RunRegistrationWizard(HWND owner, int room, std::span<const PrinterRecord> listed) {
@@ -447,7 +481,8 @@ std::vector<PrinterRecord> RunRegistrationWizard(HWND owner, int room, std::span
   }
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_WIZARD;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_WIZARD | PSH_USECALLBACK;
+  header.pfnCallback = SheetCallback;
   header.hwndParent = owner;
   header.hInstance = FolderInstance();
   header.nPages = kWizardPageCount;

@@ -3,7 +3,7 @@
 // refresh has had its time, one printer's status dialog or the options
 // sheet. Not a test.
 //
-//   view_gallery [details|icons|small|list] [status N | options]
+//   view_gallery [details|icons|small|list] [status N | options | register]
 //   view_gallery wizard N     the registration wizard's page dialogs as a
 //                             wizard, from the Nth (0..8)
 //
@@ -41,6 +41,7 @@ void Later(testkit::BrowserDouble& browser, const char* what, int row) {
     PostMessageW(parentView, WM_COMMAND, 100, 0);
   }
   if (what != nullptr && std::strcmp(what, "options") == 0) PostMessageW(parentView, WM_COMMAND, 291, 0);
+  if (what != nullptr && std::strcmp(what, "register") == 0) PostMessageW(parentView, WM_COMMAND, 106, 0);
   Sleep(56000);
   PostMessageW(browser.Frame(), WM_CLOSE, 0, 0);
 }
