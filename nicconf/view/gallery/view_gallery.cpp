@@ -1,11 +1,9 @@
 // The folder's view on screen, for judging its windows: the registered
 // folder's view in a frame of its own, and on request, once the first
 // refresh has had its time, one printer's status dialog or the options
-// sheet. Not a test.
+// sheet, or the registration wizard (worked by hand). Not a test.
 //
 //   view_gallery [details|icons|small|list] [status N | options | register]
-//   view_gallery wizard N     the registration wizard's page dialogs as a
-//                             wizard, from the Nth (0..8)
 //
 // It shows the printers of the list file beside the registered nicconf.dll
 // and ends when its frame closes or after a minute.
@@ -15,7 +13,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 #include <thread>
 
 #include "common/win/testing/browser_double.h"
@@ -46,28 +43,6 @@ void Later(testkit::BrowserDouble& browser, const char* what, int row) {
   PostMessageW(browser.Frame(), WM_CLOSE, 0, 0);
 }
 
-INT_PTR CALLBACK QuietPage(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-// The wizard's page dialogs, empty, in a wizard of their own.
-int ShowWizardPages(HMODULE folder, int first) {
-  const int dialogs[] = {304, 120, 115, 301, 302, 303, 113, 104, 122};
-  PROPSHEETPAGEW pages[std::size(dialogs)] = {};
-  for (std::size_t i = 0; i < std::size(dialogs); ++i) {
-    pages[i].dwSize = sizeof pages[i];
-    pages[i].hInstance = folder;
-    pages[i].pszTemplate = MAKEINTRESOURCEW(dialogs[i]);
-    pages[i].pfnDlgProc = QuietPage;
-  }
-  PROPSHEETHEADERW header{};
-  header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_WIZARD;
-  header.nPages = static_cast<UINT>(std::size(dialogs));
-  header.nStartPage = static_cast<UINT>(first);
-  header.ppsp = pages;
-  PropertySheetW(&header);
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,11 +53,6 @@ int main(int argc, char** argv) {
                               reinterpret_cast<void**>(&folder)))) {
     MessageBoxW(nullptr, L"nicconf.dll is not registered", L"view_gallery", MB_OK);
     return 1;
-  }
-  if (argc > 1 && std::strcmp(argv[1], "wizard") == 0) {
-    const int shown = ShowWizardPages(GetModuleHandleW(L"nicconf.dll"), argc > 2 ? std::atoi(argv[2]) : 0);
-    folder->Release();
-    return shown;
   }
   testkit::BrowserDouble browser;
   std::thread user(Later, std::ref(browser), argc > 2 ? argv[2] : nullptr, argc > 3 ? std::atoi(argv[3]) : 0);
