@@ -665,6 +665,7 @@ TEST_F(FolderView, TheWizardFindsARangeAndAddsTheChosenPrinters) {
   ASSERT_TRUE(view.Refreshed());
   Wizard wizard(view);
   ASSERT_NE(wizard.sheet(), nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(wizard.sheet(), 0x3024)), L"次へ >");  // the sheet's Next
   ASSERT_TRUE(wizard.TypeRange(L"127.0.25.250", L"3"));
   EXPECT_EQ(wizard.Next(), Messages{});
   ASSERT_TRUE(wizard.WaitForPage(16));
