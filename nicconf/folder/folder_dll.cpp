@@ -86,10 +86,6 @@ extern "C" BOOL WINAPI OpenPrinterSettings(HWND owner, nic::PrinterRecord* print
   return GuardedEntry(FALSE, [&] {
     if (printer == nullptr) return FALSE;
     StartFolderTransports();
-    const int seconds = FolderState().settings.busyTimeout;
-    return nic::sheets::OpenSettingSheet(owner, *printer,
-                                         static_cast<std::uint32_t>(seconds > 0 ? seconds : 1))
-               ? TRUE
-               : FALSE;
+    return nic::sheets::OpenSettingSheet(owner, *printer, BusyTimeoutSeconds()) ? TRUE : FALSE;
   });
 }

@@ -24,6 +24,10 @@ void DeleteDataFilesIfUnregistered() {
 }  // namespace
 
 FolderModule& FolderState() { return module; }
+
+std::uint32_t BusyTimeoutSeconds() {
+  return static_cast<std::uint32_t>(module.settings.busyTimeout > 0 ? module.settings.busyTimeout : 1);
+}
 HINSTANCE FolderInstance() { return module.instance; }
 
 std::string ModulePath() {

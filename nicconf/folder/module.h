@@ -26,6 +26,9 @@ struct FolderModule {
 FolderModule& FolderState();
 HINSTANCE FolderInstance();
 
+// How long a printer is waited for, in seconds: the setting, at least 1.
+std::uint32_t BusyTimeoutSeconds();
+
 // The module's full path, and the same with its extension replaced ("nic",
 // "ini").
 std::string ModulePath();

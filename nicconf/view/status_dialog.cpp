@@ -52,7 +52,7 @@ bool ReadPrinter(HWND owner, StatusView& view) {
   sheets::FlowJob job;
   job.use = sheets::FlowUse::ReadOnce;
   job.printer = view.printer;
-  job.busyTimeoutSeconds = static_cast<std::uint32_t>(FolderState().settings.busyTimeout);
+  job.busyTimeoutSeconds = BusyTimeoutSeconds();
   sheets::FlowOutcome outcome;
   view.status.family = -1;
   if (!sheets::RunFlow(owner, job, outcome)) {

@@ -28,8 +28,7 @@ void OpenProperties() {
   const int index = SelectedItem();
   PrinterRecord record{};
   if (index < 0 || !ItemRecord(index, record)) return;
-  const auto busy = static_cast<std::uint32_t>(FolderState().settings.busyTimeout);
-  sheets::OpenSettingSheet(View().parent, record, busy);
+  sheets::OpenSettingSheet(View().parent, record, BusyTimeoutSeconds());
   UpdateItemRecord(index, record);
 }
 

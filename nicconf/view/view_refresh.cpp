@@ -43,7 +43,7 @@ void ArmRestOfCycle() {
   if (cycle != 0) Arm(kRefreshTimer, RestOfCycleMs(cycle, View().pollStart, GetTickCount()), 111);
 }
 
-std::uint32_t PollTimeoutMs() { return static_cast<std::uint32_t>(FolderState().settings.busyTimeout) * 1000; }
+std::uint32_t PollTimeoutMs() { return BusyTimeoutSeconds() * 1000; }
 
 bool Is(const PrinterRecord& record, const char* protocol) { return std::string(record.protocol) == protocol; }
 

@@ -465,7 +465,7 @@ std::vector<PrinterRecord> RunRegistrationWizard(HWND owner, int room, std::span
   auto w = std::make_unique<Wizard>();
   w->room = room;
   w->listed.assign(listed.begin(), listed.end());
-  w->busySeconds = static_cast<std::uint32_t>(module.settings.busyTimeout > 0 ? module.settings.busyTimeout : 1);
+  w->busySeconds = BusyTimeoutSeconds();
   std::array<PageParam, kWizardPageCount> params{};
   std::array<PROPSHEETPAGEA, kWizardPageCount> pages{};
   for (int i = 0; i < kWizardPageCount; ++i) {
