@@ -12,42 +12,21 @@
 set -u
 tests=$1 nicsim=$2 nicctl= winerun=
 if [ "${3:-}" = --wine ]; then winerun=$4; else nicctl=$3; fi
-skip() { echo "SKIPPED: $*"; exit 77; }
-
-[ "$(id -u)" = 0 ] || skip "creating network namespaces needs root"
-command -v ip >/dev/null || skip "no ip command (iproute2)"
+. "$(dirname "$0")/../../../cmake/namespace-kit.sh"
 
 ns=nsuite-unknown-$$
-state=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  if [ -n "$winerun" ]; then
-    ip netns exec "$ns" env WINEPREFIX="$state/prefix" wineserver -k 2>/dev/null
-  fi
-  ip netns del "$ns" 2>/dev/null
-  rm -rf "$state"
-}
-trap cleanup EXIT
-
-ip netns add "$ns" 2>/dev/null || skip "cannot create a network namespace"
-ip -n "$ns" link set lo up
+new_namespace "$ns"
 ip -n "$ns" addr add 11.22.33.44/32 dev lo
 
-cat >"$state/nics.ini" <<'INI'
+cat >"$kit_state/nics.ini" <<'INI'
 [nic]
 ip=11.22.33.44
 mac=00:80:87:05:00:44
 name=UNNUMBERED
 INI
 start_simulator() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  : >"$state/out"
-  ip netns exec "$ns" "$nicsim" --config "$state/nics.ini" --jobs "$state/jobs" \
-    --network 11.22.33.44/32 </dev/null >"$state/out" 2>"$state/err" &
-  pid=$!
-  for _ in $(seq 100); do grep -qx ready "$state/out" && return; sleep 0.05; done
-  echo "simulator failed:"; cat "$state/err"; exit 1
+  stop_nicsim
+  start_nicsim "$ns" "$nicsim" "$kit_state/nics.ini" --network 11.22.33.44/32
 }
 start_simulator
 
@@ -59,20 +38,14 @@ if [ -z "$winerun" ]; then
   # arp stand-ins first on the path.
   start_simulator
   standins=$(dirname "$(dirname "$(dirname "$tests")")")/outside/bin
-  export NICSUITE_COMMAND_LOG=$state/commands.log
+  export NICSUITE_COMMAND_LOG=$kit_state/commands.log
   PATH=$standins:$PATH ip netns exec "$ns" "$nicctl" set-ip 00:80:87:05:00:44 127.0.7.9 \
     --timeout 2 || exit 1
   ip netns exec "$ns" "$nicctl" read 127.0.7.9 00:80:87:05:00:44 --timeout 1 | grep -q UNNUMBERED ||
     { echo "the NIC does not answer at its new address"; exit 1; }
-  grep -q '^route add 11.22.33.44 ' "$state/commands.log" ||
-    { echo "route was not run:"; cat "$state/commands.log"; exit 1; }
+  grep -q '^route add 11.22.33.44 ' "$kit_state/commands.log" ||
+    { echo "route was not run:"; cat "$kit_state/commands.log"; exit 1; }
 else
-  # A copy of the build's prefix made of hard links: cheap, and its own server.
-  prefix=$(dirname "$winerun")/wineprefix
-  cp -al "$prefix" "$state/prefix"
-  rm -f "$state/prefix/.suite-ready.lock"
-  export SUITE_WINEPREFIX=$state/prefix
-  ip netns exec "$ns" env WINEPREFIX="$state/prefix" WINEDEBUG=-all wineserver -p \
-    </dev/null >/dev/null 2>&1
+  own_wine_prefix "$ns" "$winerun"
   ip netns exec "$ns" "$winerun" "$tests" "$filter"
 fi
