@@ -12,6 +12,7 @@
 #include "nicconf/folder/com_object.h"
 #include "nicconf/folder/nic_enum.h"
 #include "nicconf/folder/nic_icon.h"
+#include "nicconf/folder/nic_menu.h"
 #include "nicconf/folder/shell_item.h"
 #include "nicconf/view/nic_view.h"
 
@@ -92,9 +93,10 @@ class NicFolder : public IShellFolder, public IPersistFolder, public ModuleObjec
   STDMETHODIMP GetAttributesOf(UINT, LPCITEMIDLIST*, SFGAOF*) override { return E_NOTIMPL; }
   STDMETHODIMP GetUIObjectOf(HWND, UINT count, LPCITEMIDLIST* items, REFIID riid, UINT*, void** out) override {
     return GuardedMethod([&]() -> HRESULT {
-      if (riid != IID_IExtractIconA) return E_NOINTERFACE;
+      if (riid != IID_IExtractIconA && riid != IID_IContextMenu) return E_NOINTERFACE;
       if (items == nullptr || out == nullptr) return E_POINTER;
       *out = nullptr;
+      if (riid == IID_IContextMenu) return count >= 1 ? CreateNicMenu(count, items, riid, out) : E_INVALIDARG;
       if (count != 1) return E_INVALIDARG;
       nic::PrinterRecord record{};
       if (!ReadPrinterItem(items[0], record)) return E_FAIL;

@@ -1,5 +1,10 @@
 #pragma once
-// The view's dialogs and their controls.
+// The view's menus, dialogs and their controls.
+
+#define IDM_BROWSER 105
+#define IDM_ITEM 107
+#define IDM_BACKGROUND 108
+#define IDM_HANDLER 197
 
 #define IDD_STATUS 110
 #define IDC_STATUS_PICTURE 1101

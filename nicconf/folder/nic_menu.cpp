@@ -1,0 +1,84 @@
+#include "nicconf/folder/nic_menu.h"
+
+#include <new>
+#include <vector>
+
+#include "common/win/entry_guard.h"
+#include "common/win/menu.h"
+#include "nicconf/folder/com_object.h"
+#include "nicconf/view/view_resource_ids.h"
+#include "outside/menuhelper/menuhelper.h"
+
+namespace {
+
+// The product's own interface on the menu: nothing beyond IUnknown.
+constexpr IID kIidProductMenu = {0x5D2E0114, 0xB41C, 0x11D1, {0x9E, 0x27, 0x00, 0xA0, 0xC9, 0xA4, 0x1F, 0x30}};
+constexpr UINT kStatusCommand = 100;
+
+bool HasHelpText(UINT_PTR id) {
+  switch (id) {
+    case 100: case 102: case 103: case 199: case 293: case 294: return true;
+    default: return false;
+  }
+}
+
+class NicMenu : public IContextMenu, public ModuleObject {
+ public:
+  NicMenu(UINT count, LPCITEMIDLIST* items) : items_(items, items + count) {}
+
+  FOLDER_OBJECT_REFERENCES
+
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (riid == IID_IUnknown || riid == IID_IContextMenu || riid == kIidProductMenu)
+      return HandOut(static_cast<IContextMenu*>(this), out);
+    return E_NOINTERFACE;
+  }
+
+  STDMETHODIMP QueryContextMenu(HMENU menu, UINT index, UINT first, UINT last, UINT) override {
+    return GuardedMethod([&]() -> HRESULT {
+      const int id = items_.empty() ? IDM_BACKGROUND : IDM_ITEM;
+      Menu loaded(LoadMenuA(FolderInstance(), MAKEINTRESOURCEA(id)));
+      if (!loaded) return E_OUTOFMEMORY;
+      const UINT next = MergeMenus(menu, GetSubMenu(loaded.get(), 0), index, first, last, MENUHELPER_MERGE_SEPARATOR, 0);
+      if (!items_.empty()) SetMenuDefaultItem(menu, first + kStatusCommand, FALSE);
+      return MAKE_HRESULT(SEVERITY_SUCCESS, 0, next - first);
+    });
+  }
+
+  STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO* info) override {
+    if (info == nullptr) return E_POINTER;
+    if (info->hwnd == nullptr) return E_INVALIDARG;
+    // A verb given as text names no command of ours.
+    if (HIWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)) != 0) return E_INVALIDARG;
+    const auto verb = static_cast<WPARAM>(LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)));
+    for (LPCITEMIDLIST item : items_) PostMessageA(info->hwnd, WM_COMMAND, verb, reinterpret_cast<LPARAM>(item));
+    return S_OK;
+  }
+
+  STDMETHODIMP GetCommandString(UINT_PTR id, UINT type, UINT*, LPSTR buffer, UINT size) override {
+    if (!HasHelpText(id)) return S_FALSE;
+    if (buffer == nullptr || size == 0) return E_FAIL;
+    const bool wide = (type & GCS_UNICODE) != 0;
+    const int length = wide ? LoadStringW(FolderInstance(), static_cast<UINT>(id), reinterpret_cast<LPWSTR>(buffer),
+                                          static_cast<int>(size))
+                            : LoadStringA(FolderInstance(), static_cast<UINT>(id), buffer, static_cast<int>(size));
+    return length > 0 ? S_OK : E_FAIL;
+  }
+
+ private:
+  std::vector<LPCITEMIDLIST> items_;
+};
+
+}  // namespace
+
+HRESULT CreateNicMenu(UINT count, LPCITEMIDLIST* items, REFIID riid, void** out) {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  auto* menu = new (std::nothrow) NicMenu(count, items);
+  if (menu == nullptr) return E_OUTOFMEMORY;
+  const HRESULT result = menu->QueryInterface(riid, out);
+  menu->Release();
+  return result;
+}
