@@ -9,6 +9,7 @@
 #include "nicconf/folder/module.h"
 #include "nicconf/view/view_bars.h"
 #include "nicconf/view/view_list.h"
+#include "nicconf/view/view_menus.h"
 #include "nicconf/view/view_refresh.h"
 #include "nicconf/view/view_state.h"
 #include "nicconf/view/view_window.h"
@@ -57,7 +58,11 @@ class NicView : public IShellView, public ModuleObject {
     return GuardedMethod([&]() -> HRESULT {
       ViewState& v = View();
       if (state == v.activation) return S_OK;
-      if (state != SVUIA_DEACTIVATE && v.browser != nullptr) v.browser->OnViewWindowActive(this);
+      if (state == SVUIA_DEACTIVATE) DropBrowserMenu();
+      if (state != SVUIA_DEACTIVATE && v.browser != nullptr) {
+        MergeBrowserMenu();
+        v.browser->OnViewWindowActive(this);
+      }
       v.activation = state;
       UpdateBars();
       return S_OK;
@@ -77,6 +82,7 @@ class NicView : public IShellView, public ModuleObject {
   STDMETHODIMP DestroyViewWindow() override {
     return GuardedMethod([&]() -> HRESULT {
       ViewState& v = View();
+      DropBrowserMenu();
       if (v.parent != nullptr) DestroyWindow(v.parent);
       UnregisterParentView();
       if (v.browser != nullptr) v.browser->Release();

@@ -45,7 +45,11 @@ void UpdateBars() {
   } else {
     std::snprintf(text, sizeof text, "%d 個のオブジェクト", count);
   }
-  SendToBrowser(FCW_STATUS, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+  ShowStatusText(text);
+}
+
+void ShowStatusText(const char* text) {
+  if (View().browser != nullptr) SendToBrowser(FCW_STATUS, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
 }
 
 const char* ToolTipOf(int command) {

@@ -6,6 +6,8 @@
 namespace nic::view {
 
 void UpdateBars();
+// A text in the browser's status bar until the next update.
+void ShowStatusText(const char* text);
 
 // The toolbar's tooltip of a command; null for a command without one.
 const char* ToolTipOf(int command);

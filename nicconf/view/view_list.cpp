@@ -228,6 +228,12 @@ void RenameItem(int index, const char* typed) {
 
 int SelectedItem() { return ListView_GetNextItem(View().list, -1, LVNI_SELECTED); }
 
+void DeleteItem(int index) {
+  LPITEMIDLIST pidl = ItemParam(index);
+  if (!ListView_DeleteItem(View().list, index)) return;
+  FreePrinterItem(pidl);
+}
+
 void SortByColumn(int subItem) {
   const auto& columns = Columns();
   if (subItem < 0 || static_cast<std::size_t>(subItem) >= columns.size()) return;

@@ -44,6 +44,9 @@ void RenameItem(int index, const char* typed);
 // The selected item, -1 when none.
 int SelectedItem();
 
+// The item leaves the list (and the list file at its next save).
+void DeleteItem(int index);
+
 // Sorts by the clicked column as the view's sort state says.
 void SortByColumn(int subItem);
 

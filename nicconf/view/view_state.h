@@ -22,6 +22,7 @@ struct ViewState {
   ListSort sort;
   HWND labelEdit = nullptr;  // while an in-place rename is under way
   HACCEL accelerators = nullptr;
+  HMENU menu = nullptr;  // the browser menu merged at activation
 
   RefreshState refresh = RefreshState::Idle;
   DWORD pollStart = 0;          // tick count at which the last poll began

@@ -9,6 +9,7 @@
 #include "nicconf/view/view_bars.h"
 #include "nicconf/view/view_commands.h"
 #include "nicconf/view/view_list.h"
+#include "nicconf/view/view_menus.h"
 #include "nicconf/view/view_refresh.h"
 #include "nicconf/view/view_state.h"
 
@@ -106,6 +107,9 @@ LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: RefreshTimer(wParam); return 0;
     case WM_NOTIFY: return Notified(lParam);
     case WM_COMMAND: RunCommand(LOWORD(wParam), lParam); return 0;
+    case WM_INITMENUPOPUP: InitMenuPopup(reinterpret_cast<HMENU>(wParam)); return 0;
+    case WM_MENUSELECT: ShowMenuHelp(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam)); return 0;
+    case WM_CONTEXTMENU: ShowContextMenu(lParam); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }
