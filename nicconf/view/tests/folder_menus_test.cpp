@@ -162,6 +162,39 @@ TEST_F(FolderView, TheItemMenuHasItsEntriesHelpTextsAndNeedsAnOwner) {
   CoUninitialize();
 }
 
+// The entries of the popup menu that opens, which Escape then closes.
+std::vector<Entry> OpenedPopupMenu() {
+  HWND popup = nullptr;
+  if (!WaitFor([&] { return (popup = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(popup); }))
+    return {};
+  const auto menu = reinterpret_cast<HMENU>(SendWithin(popup, MN_GETHMENU));
+  std::vector<Entry> entries = Entries(menu);
+  PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  WaitFor([&] { return !IsWindowVisible(popup); });
+  return entries;
+}
+
+// The context key over the list: the background menu without a selection,
+// the item menu with Status in bold with one.
+TEST_F(FolderView, TheContextMenuIsTheBackgroundMenuOrTheItemMenu) {
+  OpenView view;
+  ASSERT_NE(view.List(), nullptr);
+  PostMessageW(view.ParentView(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view.List()), -1);
+  const std::vector<Entry> background = OpenedPopupMenu();
+  EXPECT_EQ(Texts(background), (std::vector<std::wstring>{L"表示(&V)", L"-", L"最新の情報に更新(&R)", L"-",
+                                                          L"プリンタの登録(&A)...", L"-", L"電源制御(&P)"}));
+  ASSERT_FALSE(background.empty());
+  EXPECT_EQ(background[0].id, 0x8080u);  // the view popup's marker: its help text
+  SelectListItem(view.List(), 2);
+  PostMessageW(view.ParentView(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view.List()), -1);
+  const std::vector<Entry> item = OpenedPopupMenu();
+  EXPECT_EQ(Texts(item), (std::vector<std::wstring>{L"ステータス(&S)...", L"-", L"削除(&D)", L"名前の変更(&M)", L"-",
+                                                    L"プロパティ(&R)..."}));
+  ASSERT_FALSE(item.empty());
+  EXPECT_TRUE(item[0].bold);
+  view.Close();
+}
+
 TEST_F(FolderView, DeleteAsksWithTheNameAndYesRemovesThePrinterFromTheList) {
   OpenView view;
   ASSERT_EQ(ListCount(view.List()), 6);
