@@ -1,5 +1,7 @@
 #include "tools/nicsim/sim_loop.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 
@@ -7,7 +9,9 @@
 #include <cerrno>
 
 #include "nicproto/frame_kind.h"
+#include "nicproto/mac_text.h"
 #include "tools/nicsim/datagram_handler.h"
+#include "tools/nicsim/datagram_kind.h"
 
 namespace nicsim {
 namespace {
@@ -30,6 +34,9 @@ bool SimLoop::Open(const std::vector<SimNic>& nics, const std::string& broadcast
   }
   if (!registry_.Open(nics, error)) return false;
   if (!broadcast.empty()) broadcast_ = tools::OpenUdpSocket(broadcast, nic::kAttributePort, error);
+  // Needs the right to raw sockets, which a namespace's test has; without
+  // it wake-ups just go unseen.
+  if (broadcast == "255.255.255.255") wakeUpWatch_.reset(::socket(AF_INET, SOCK_RAW | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_UDP));
   if ((broadcast.empty() || broadcast_) && OpenIpxSockets(nics, ipxPortBase, ipx_, error)) {
     return true;
   }
@@ -91,6 +98,7 @@ void SimLoop::BuildPollSet(MonoNs now) {
   targets_.clear();
   Add(wake_.get(), {TargetKind::Wake, "", 0, ""});
   if (broadcast_) Add(broadcast_.get(), {TargetKind::Broadcast, "", nic::kAttributePort, ""});
+  if (wakeUpWatch_) Add(wakeUpWatch_.get(), {TargetKind::WakeUpWatch, "", 0, ""});
   for (const auto& [ip, endpoint] : registry_.endpoints()) {
     Add(endpoint.attribute.get(), {TargetKind::Datagram, ip, nic::kAttributePort, ""});
     Add(endpoint.command.get(), {TargetKind::Datagram, ip, nic::kCommandPort, ""});
@@ -112,6 +120,7 @@ void SimLoop::Dispatch(const Target& target, int fd) {
     case TargetKind::Wake: RunTasks(); break;
     case TargetKind::Datagram: ReceiveDatagram(fd, target.ip, target.port); break;
     case TargetKind::Broadcast: ReceiveBroadcast(fd); break;
+    case TargetKind::WakeUpWatch: ReceiveWakeUp(fd); break;
     case TargetKind::Listener: jobs_.Accept(fd, target.ip, *registry_.SinkAt(target.ip)); break;
     case TargetKind::Connection: jobs_.Read(fd, MonotonicNow()); break;
     case TargetKind::Ipx: ReceiveIpx(fd, target.port, target.mac); break;
@@ -156,6 +165,29 @@ void SimLoop::ReceiveBroadcast(int fd) {
     HandleDatagram(registry_, log_, outbox_, ip, nic::kAttributePort, datagram,
                    tools::PeerOf(from));
   }
+}
+
+// A raw datagram is its IP header, the UDP header, then the data. A wake-up
+// packet among them is the NIC's its MAC names.
+void SimLoop::ReceiveWakeUp(int fd) {
+  const ssize_t n = ::recv(fd, datagram_.data(), datagram_.size(), 0);
+  if (n < 20) return;
+  const std::size_t header = static_cast<std::size_t>(datagram_[0] & 0x0F) * 4;
+  constexpr std::size_t kUdpHeader = 8;
+  if (static_cast<std::size_t>(n) < header + kUdpHeader) return;
+  const std::span<const std::uint8_t> data(datagram_.data() + header + kUdpHeader,
+                                           static_cast<std::size_t>(n) - header - kUdpHeader);
+  if (ClassifyDatagram(data, 0) != DatagramKind::Wake) return;
+  nic::Mac mac{};
+  std::copy_n(data.begin() + mac.size(), mac.size(), mac.begin());
+  char text[18] = {};
+  nic::FormatMacText(mac, text);
+  const NicState* nic = registry_.FindByMac(text);
+  if (nic == nullptr) return;
+  char source[INET_ADDRSTRLEN] = {};
+  ::inet_ntop(AF_INET, datagram_.data() + 12, source, sizeof source);
+  const auto word = [&](std::size_t at) { return static_cast<std::uint16_t>((datagram_[at] << 8) | datagram_[at + 1]); };
+  HandleDatagram(registry_, log_, outbox_, nic->settings.ip, word(header + 2), data, {source, word(header)});
 }
 
 void SimLoop::ReceiveIpx(int fd, std::uint16_t port, const std::string& mac) {

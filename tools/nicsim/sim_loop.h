@@ -50,7 +50,7 @@ class SimLoop {
   std::optional<SimNic> Find(const std::string& mac);
 
  private:
-  enum class TargetKind { Wake, Datagram, Broadcast, Listener, Connection, Ipx };
+  enum class TargetKind { Wake, Datagram, Broadcast, WakeUpWatch, Listener, Connection, Ipx };
   struct Target {
     TargetKind kind;
     std::string ip;
@@ -64,6 +64,7 @@ class SimLoop {
   void RunTasks();
   void ReceiveDatagram(int fd, const std::string& ip, std::uint16_t port);
   void ReceiveBroadcast(int fd);
+  void ReceiveWakeUp(int fd);
   void ReceiveIpx(int fd, std::uint16_t port, const std::string& mac);
   std::uint64_t Generation() const;
   int PollTimeoutMs(MonoNs now) const;
@@ -74,6 +75,9 @@ class SimLoop {
   ReplyOutbox outbox_;
   tools::UniqueFd wake_;
   tools::UniqueFd broadcast_;  // UDP 8450 on the broadcast address, when one is served
+  // Serving the limited broadcast: every UDP datagram arriving, to see the
+  // wake-up packets, which go to whatever port their sender had.
+  tools::UniqueFd wakeUpWatch_;
   std::vector<IpxSocket> ipx_;
   bool quit_ = false;
   std::vector<std::uint8_t> datagram_;
