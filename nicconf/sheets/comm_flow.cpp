@@ -352,7 +352,8 @@ bool RunFlow(HWND owner, const FlowJob& job, FlowOutcome& outcome) {
       return false;
     }
     std::string text = job.use == FlowUse::Write ? kWriteFailedMessage : attempt.message;
-    if (text.empty()) return false;
+    // A scan asks many printers; one that does not answer is what it learns.
+    if (text.empty() || job.candidateScan) return false;
     const bool retry = Retries(job.use) && outcome.otherName.empty() && !attempt.localAddressBlocked;
     if (!retry) {
       ShowFolderText(owner, MessageLevel::Error, text);

@@ -37,7 +37,7 @@ struct FlowJob {
   // its flag is set).
   const TransactionBlock* request = nullptr;
   // Read once for the power candidates: also give up after the busy
-  // time-out's seconds of polling.
+  // time-out's seconds of polling, and show no failure.
   bool candidateScan = false;
   std::uint32_t busyTimeoutSeconds = 1;
 };

@@ -13,39 +13,71 @@
 #include "nicconf/folder/module.h"
 #include "nicconf/sheets/comm_flow.h"
 #include "nicconf/sheets/page_designs.h"
+#include "nicproto/mac_text.h"
 
 namespace nic::sheets {
 namespace {
 
 constexpr std::uint8_t kReadConfig = 2;
+constexpr std::uint8_t kPowerOffCommand = 16;
 
 bool ReadNic(HWND owner, SheetState& sheet) {
-  FlowJob job;
-  job.use = FlowUse::ReadRetry;
-  job.printer = sheet.printer;
-  job.busyTimeoutSeconds = sheet.busyTimeoutSeconds;
-  auto slots = std::make_unique<CommandSlotList>(1);
-  if (std::strcmp(sheet.printer.protocol, "TCP/IP") == 0) {
-    slots->GetOrCreate(kReadConfig);
-    job.slots = slots.get();
-  }
-  FlowOutcome outcome;
-  if (!RunFlow(owner, job, outcome)) return false;
-  const TransactionBlock& block = outcome.block;
-  sheet.summary = SummaryOfRead(block);
-  RefreshRecordFromRead(sheet.printer, block, sheet.summary);
-  const CommandSlot* config = outcome.slots ? outcome.slots->FindAnswered(kReadConfig) : nullptr;
-  sheet.image = SettingsFromReply(block.attrReplied ? &block.attributes : nullptr,
-                                  block.extReplied ? &block.extendedText : nullptr,
-                                  config != nullptr ? &config->configItems : nullptr,
-                                  block.statusReceived != 0);
-  sheet.baseline = sheet.image;
-  sheet.status = block.status;
-  sheet.facts = FactsOf(sheet.image, sheet.summary.family);
+  NicRead read;
+  if (!ReadNicWithRetry(owner, sheet.printer, sheet.busyTimeoutSeconds, read)) return false;
+  sheet.image = read.image;
+  sheet.baseline = read.image;
+  sheet.status = read.status;
+  sheet.facts = read.facts;
+  sheet.summary = read.summary;
   return true;
 }
 
 }  // namespace
+
+bool ReadNicWithRetry(HWND owner, PrinterRecord& printer, std::uint32_t busyTimeoutSeconds, NicRead& read) {
+  FlowJob job;
+  job.use = FlowUse::ReadRetry;
+  job.printer = printer;
+  job.busyTimeoutSeconds = busyTimeoutSeconds;
+  CommandSlotList slots(1);
+  if (std::strcmp(printer.protocol, "TCP/IP") == 0) {
+    slots.GetOrCreate(kReadConfig);
+    job.slots = &slots;
+  }
+  FlowOutcome outcome;
+  if (!RunFlow(owner, job, outcome)) return false;
+  const TransactionBlock& block = outcome.block;
+  read.summary = SummaryOfRead(block);
+  RefreshRecordFromRead(printer, block, read.summary);
+  const CommandSlot* config = outcome.slots ? outcome.slots->FindAnswered(kReadConfig) : nullptr;
+  read.image = SettingsFromReply(block.attrReplied ? &block.attributes : nullptr,
+                                 block.extReplied ? &block.extendedText : nullptr,
+                                 config != nullptr ? &config->configItems : nullptr, block.statusReceived != 0);
+  read.status = block.status;
+  read.facts = FactsOf(read.image, read.summary.family);
+  return true;
+}
+
+bool OffersRemotePower(const TransactionBlock& block) {
+  const NicSettings image = SettingsFromReply(block.attrReplied ? &block.attributes : nullptr, nullptr, nullptr, false);
+  const NicFacts facts = FactsOf(image, SummaryOfRead(block).family);
+  return facts.commandNic && SupportsRemotePower(facts.description);
+}
+
+bool PowerOffNic(HWND owner, const PrinterRecord& printer, std::uint32_t busyTimeoutSeconds) {
+  FlowJob job;
+  job.use = FlowUse::PowerOff;
+  job.printer = printer;
+  job.busyTimeoutSeconds = busyTimeoutSeconds;
+  Mac mac{};
+  if (!ParseMacText(printer.mac, mac)) return false;
+  CommandSlotList slots(1);
+  CommandSlot* off = slots.GetOrCreate(kPowerOffCommand);
+  std::memcpy(off->mac, mac.data(), sizeof off->mac);
+  job.slots = &slots;
+  FlowOutcome outcome;
+  return RunFlow(owner, job, outcome);
+}
 
 bool OpenSettingSheet(HWND owner, PrinterRecord& printer, std::uint32_t busyTimeoutSeconds) {
   auto sheet = std::make_unique<SheetState>();
