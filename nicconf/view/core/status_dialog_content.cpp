@@ -6,8 +6,7 @@
 
 namespace nic {
 
-StatusDialogContent StatusDialogShows(const PrinterPictureInfo& status, bool addressHint, bool remotePower,
-                                      bool offAvailable) {
+StatusDialogContent StatusDialogShows(const PrinterPictureInfo& status, bool addressHint, bool remotePower) {
   const StatusMessage message = InterpretStatus(StatusWordsOf(status), status.family);
   StatusDialogContent content;
   content.headline = message.title;
@@ -16,7 +15,7 @@ StatusDialogContent StatusDialogShows(const PrinterPictureInfo& status, bool add
   if (addressHint) content.detail += std::string("\n") + kAddressHint;
   const bool silent = content.stateTag == "<STATE_NO_RESPONSE>";
   content.onEnabled = remotePower && silent;
-  content.offEnabled = remotePower && !silent && offAvailable;
+  content.offEnabled = remotePower && !silent;
   return content;
 }
 

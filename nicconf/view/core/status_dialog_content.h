@@ -21,9 +21,7 @@ struct StatusDialogContent {
 };
 
 // `remotePower`: the printer's NIC can be switched on and off remotely.
-// `offAvailable`: the power-off command exists in this build.
-StatusDialogContent StatusDialogShows(const PrinterPictureInfo& status, bool addressHint, bool remotePower,
-                                      bool offAvailable);
+StatusDialogContent StatusDialogShows(const PrinterPictureInfo& status, bool addressHint, bool remotePower);
 
 // Without a reply a printer counts as remote-power capable exactly when its
 // NIC is one of the remote-power boards, told by its MAC's first three bytes.

@@ -16,26 +16,24 @@ PrinterPictureInfo Silent() {
 }
 
 TEST(StatusDialogContent, ShowsTheInterpretedStatusAndTheHintAfterTheRoutePath) {
-  const StatusDialogContent ready = StatusDialogShows(Ready(), false, false, false);
+  const StatusDialogContent ready = StatusDialogShows(Ready(), false, false);
   EXPECT_EQ(ready.headline, "プリンタレディ");
   EXPECT_EQ(ready.detail, "印刷できます。");
-  const StatusDialogContent hinted = StatusDialogShows(Silent(), true, false, false);
+  const StatusDialogContent hinted = StatusDialogShows(Silent(), true, false);
   EXPECT_EQ(hinted.headline, "応答無し");
   EXPECT_EQ(hinted.detail, std::string("プリンタから応答がありません。\nプリンタの電源およびネットワーク接続を確認してください。\n") +
                                kAddressHint);
 }
 
-// ON wakes a printer that is off; OFF switches off one that answers, and
-// only once the command exists.
+// ON wakes a printer that is off; OFF switches off one that answers.
 TEST(StatusDialogContent, PowerButtonsFollowTheAnswerAndTheBoard) {
-  const StatusDialogContent off = StatusDialogShows(Silent(), false, true, true);
+  const StatusDialogContent off = StatusDialogShows(Silent(), false, true);
   EXPECT_TRUE(off.onEnabled);
   EXPECT_FALSE(off.offEnabled);
-  const StatusDialogContent on = StatusDialogShows(Ready(), false, true, true);
+  const StatusDialogContent on = StatusDialogShows(Ready(), false, true);
   EXPECT_FALSE(on.onEnabled);
   EXPECT_TRUE(on.offEnabled);
-  EXPECT_FALSE(StatusDialogShows(Ready(), false, true, false).offEnabled);
-  const StatusDialogContent plain = StatusDialogShows(Silent(), false, false, true);
+  const StatusDialogContent plain = StatusDialogShows(Silent(), false, false);
   EXPECT_FALSE(plain.onEnabled || plain.offEnabled);
 }
 
