@@ -41,12 +41,13 @@ join_namespaces() {
 }
 
 # start_nicsim NAMESPACE NICSIM CONFIG OPTIONS...: the simulator in that
-# namespace, once it says it is ready.
+# namespace, once it says it is ready; what it saw goes to
+# $kit_state/events.log.
 start_nicsim() {
   local ns=$1 nicsim=$2 config=$3
   shift 3
   : >"$kit_state/out"
-  ip netns exec "$ns" "$nicsim" --config "$config" --jobs "$kit_state/jobs" "$@" \
+  ip netns exec "$ns" "$nicsim" --config "$config" --jobs "$kit_state/jobs" --log "$kit_state/events.log" "$@" \
     </dev/null >"$kit_state/out" 2>"$kit_state/err" &
   kit_pids+=($!)
   for _ in $(seq 100); do grep -qx ready "$kit_state/out" && return; sleep 0.05; done

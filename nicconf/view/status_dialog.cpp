@@ -6,18 +6,18 @@
 
 #include "common/bounded_text.h"
 #include "common/win/entry_guard.h"
+#include "common/win/window_placement.h"
 #include "nicconf/exchange/status_summary.h"
 #include "nicconf/exchange/wake_up.h"
 #include "nicconf/folder/context_help.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/picture/shell/printer_picture.h"
 #include "nicconf/sheets/comm_flow.h"
-#include "nicconf/sheets/core/nic_settings.h"
-#include "nicconf/sheets/core/page_plan.h"
+#include "nicconf/sheets/setting_sheet.h"
 #include "nicconf/view/core/status_dialog_content.h"
+#include "nicconf/view/remote_power.h"
 #include "nicconf/view/view_resource_ids.h"
 #include "nicconf/view/view_state.h"
-#include "common/win/window_placement.h"
 #include "nicproto/mac_text.h"
 
 namespace nic::view {
@@ -25,8 +25,6 @@ namespace {
 
 constexpr char kHeadlineFace[] = "ＭＳ Ｐゴシック";
 constexpr COLORREF kHeadlineBackground = RGB(0xC0, 0xC0, 0xC0);
-// The power-off command comes with the folder's menus; until then OFF waits.
-constexpr bool kPowerOffAvailable = false;
 
 struct StatusView {
   PrinterRecord printer{};
@@ -65,10 +63,7 @@ bool ReadPrinter(HWND owner, StatusView& view) {
   // A printer reached only through the route/ARP path counts as silent.
   view.addressHint = outcome.usedArpPath;
   if (!view.addressHint) view.status = summary;
-  const NicSettings image =
-      SettingsFromReply(block.attrReplied ? &block.attributes : nullptr, nullptr, nullptr, false);
-  const NicFacts facts = FactsOf(image, summary.family);
-  view.remotePower = facts.commandNic && SupportsRemotePower(facts.description);
+  view.remotePower = sheets::OffersRemotePower(block);
   return true;
 }
 
@@ -133,7 +128,7 @@ void ShowPicture(HWND dialog, const PrinterPictureInfo& status) {
 
 void ShowContent(HWND dialog, StatusView& view) {
   const StatusDialogContent content =
-      StatusDialogShows(view.status, view.addressHint, view.remotePower, kPowerOffAvailable);
+      StatusDialogShows(view.status, view.addressHint, view.remotePower);
   view.headline = content.headline;
   // The headline is drawn by the dialog; its text is kept for readers too.
   SetDlgItemTextA(dialog, IDC_STATUS_HEADLINE, content.headline.c_str());
@@ -201,6 +196,7 @@ INT_PTR CALLBACK StatusProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
       case WM_COMMAND:
         switch (LOWORD(wParam)) {
           case IDC_STATUS_ON: SendWakeUp(view->printer.mac); return TRUE;
+          case IDC_STATUS_OFF: PowerOffPrinter(dialog, view->printer); return TRUE;
           case IDOK:
           case IDCANCEL: EndDialog(dialog, LOWORD(wParam)); return TRUE;
           default: return FALSE;

@@ -12,6 +12,7 @@
 #include "nicconf/sheets/setting_sheet.h"
 #include "nicconf/view/view_bars.h"
 #include "nicconf/view/options_sheet.h"
+#include "nicconf/view/remote_power.h"
 #include "nicconf/view/status_dialog.h"
 #include "nicconf/view/view_list.h"
 #include "nicconf/view/view_menus.h"
@@ -119,6 +120,8 @@ void RunCommand(int command, LPARAM detail) {
       UpdateBars();
       break;
     case kCommandOptions: OpenOptionsSheet(View().parent); break;
+    case kCommandPowerOn: RunRemotePower(PowerDirection::On); break;
+    case kCommandPowerOff: RunRemotePower(PowerDirection::Off); break;
     case kCommandRefresh:
       StopRefresh();
       StartRefresh(true);

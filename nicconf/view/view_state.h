@@ -50,6 +50,8 @@ inline constexpr int kCommandList = 212;
 inline constexpr int kCommandDetails = 213;
 inline constexpr int kCommandRefresh = 290;
 inline constexpr int kCommandOptions = 291;
+inline constexpr int kCommandPowerOn = 293;
+inline constexpr int kCommandPowerOff = 294;
 
 // The lParam of a posted command 106: ask before the wizard starts.
 inline constexpr LPARAM kAskFirst = 1;

@@ -681,10 +681,10 @@ TEST_F(FolderView, TheWizardFindsTheNetWarePrintersOfATypedNetwork) {
 
 // The automatic search broadcasts to every address: it runs only where a
 // script has made a network of the test's own and names its NICs' prefix
-// (wizard_broadcast_in_namespace.sh). One NIC of this maker is listed
+// (broadcasts_in_namespace.sh). One NIC of this maker is listed
 // already, one is another maker's; the three new ones are offered.
 TEST_F(FolderView, TheAutomaticSearchOffersThisMakersNewPrinters) {
-  const char* network = std::getenv("WIZARD_OWN_NETWORK");
+  const char* network = std::getenv("VIEW_OWN_NETWORK");
   if (network == nullptr) GTEST_SKIP() << "needs a network of the test's own";
   const std::string listed = std::string("KIZON,,00:80:87:26:00:05,") + network + ".5,00000000,,,TCP/IP,0,0\r\n";
   WriteListFile(listed);
