@@ -1,9 +1,10 @@
 // The folder's view on screen, for judging its windows: the registered
 // folder's view in a frame of its own, and on request, once the first
 // refresh has had its time, one printer's status dialog or the options
-// sheet, or the registration wizard (worked by hand). Not a test.
+// sheet, the registration wizard (worked by hand) or the remote power-off's
+// choice. Not a test.
 //
-//   view_gallery [details|icons|small|list] [status N | options | register]
+//   view_gallery [details|icons|small|list] [status N | options | register | power-off]
 //
 // It shows the printers of the list file beside the registered nicconf.dll
 // and ends when its frame closes or after a minute.
@@ -39,6 +40,7 @@ void Later(testkit::BrowserDouble& browser, const char* what, int row) {
   }
   if (what != nullptr && std::strcmp(what, "options") == 0) PostMessageW(parentView, WM_COMMAND, 291, 0);
   if (what != nullptr && std::strcmp(what, "register") == 0) PostMessageW(parentView, WM_COMMAND, 106, 0);
+  if (what != nullptr && std::strcmp(what, "power-off") == 0) PostMessageW(parentView, WM_COMMAND, 294, 0);
   Sleep(56000);
   PostMessageW(browser.Frame(), WM_CLOSE, 0, 0);
 }
