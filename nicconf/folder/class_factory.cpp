@@ -6,6 +6,7 @@
 #include "nicconf/folder/class_ids.h"
 #include "nicconf/folder/com_object.h"
 #include "nicconf/folder/nic_folder.h"
+#include "nicconf/folder/nic_handler.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ struct FolderClass {
 // The classes the host creates; the folder makes the others itself.
 constexpr FolderClass kClasses[] = {
     {&kClsidNicFolder, CreateNicFolder},
+    {&kClsidNicHandler, CreateNicHandler},
 };
 
 class ClassFactory : public IClassFactory, public ModuleObject {
