@@ -44,12 +44,14 @@ std::vector<std::string> Received(const char* kind, const std::string& ip) {
   return received;
 }
 
-// Power-off commands (16) the simulator received at one address: the
-// reply-port prefix, "NCM", then the command byte.
-int PowerOffsAt(const char* ip) {
+// Power-off commands (16) for this MAC the simulator received at one
+// address: the reply-port prefix, "NCM", the command byte, the payload's
+// length and the MAC.
+int PowerOffsAt(const char* ip, const std::string& mac = "") {
   const auto commands = Received("ncm", ip);
-  return static_cast<int>(std::count_if(commands.begin(), commands.end(),
-                                        [](const std::string& bytes) { return bytes.substr(4, 8) == "4E434D10"; }));
+  return static_cast<int>(std::count_if(commands.begin(), commands.end(), [&](const std::string& bytes) {
+    return bytes.substr(4, 8) == "4E434D10" && (mac.empty() || bytes.substr(16, 12) == mac);
+  }));
 }
 
 std::vector<std::wstring> Names(HWND list) {
@@ -116,6 +118,7 @@ TEST_F(FolderView, PowerOffListsTheAnsweringPrintersAndAsksBeforeTheCommand) {
                        L"リモート電源オフを行いますか？",
                        Icon::Question}}));
   EXPECT_TRUE(WaitFor([&] { return PowerOffsAt("127.0.27.10") == before + 1; }));
+  EXPECT_EQ(PowerOffsAt("127.0.27.10", "0A5E9127000A"), before + 1);
   Sleep(300);
   EXPECT_EQ(PowerOffsAt("127.0.27.10"), before + 1);
   view.Close();
