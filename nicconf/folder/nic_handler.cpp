@@ -16,6 +16,7 @@
 #include "nicconf/folder/com_object.h"
 #include "nicconf/folder/core/host_printer_item.h"
 #include "nicconf/folder/module.h"
+#include "nicconf/folder/nic_menu.h"
 #include "nicconf/sheets/setting_sheet.h"
 #include "nicconf/view/view_resource_ids.h"
 
@@ -202,12 +203,7 @@ class NicHandler : public IShellFolder, public IShellExtInit, public IContextMen
   }
 
   STDMETHODIMP GetCommandString(UINT_PTR id, UINT type, UINT*, LPSTR buffer, UINT size) override {
-    if (buffer == nullptr || size == 0) return E_FAIL;
-    const int length = (type & GCS_UNICODE) != 0
-                           ? LoadStringW(FolderInstance(), static_cast<UINT>(id), reinterpret_cast<LPWSTR>(buffer),
-                                         static_cast<int>(size))
-                           : LoadStringA(FolderInstance(), static_cast<UINT>(id), buffer, static_cast<int>(size));
-    return length > 0 ? S_OK : E_FAIL;
+    return CommandHelpText(id, type, buffer, size);
   }
 
  private:

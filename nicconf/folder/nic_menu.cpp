@@ -58,13 +58,7 @@ class NicMenu : public IContextMenu, public ModuleObject {
   }
 
   STDMETHODIMP GetCommandString(UINT_PTR id, UINT type, UINT*, LPSTR buffer, UINT size) override {
-    if (!HasHelpText(id)) return S_FALSE;
-    if (buffer == nullptr || size == 0) return E_FAIL;
-    const bool wide = (type & GCS_UNICODE) != 0;
-    const int length = wide ? LoadStringW(FolderInstance(), static_cast<UINT>(id), reinterpret_cast<LPWSTR>(buffer),
-                                          static_cast<int>(size))
-                            : LoadStringA(FolderInstance(), static_cast<UINT>(id), buffer, static_cast<int>(size));
-    return length > 0 ? S_OK : E_FAIL;
+    return HasHelpText(id) ? CommandHelpText(id, type, buffer, size) : S_FALSE;
   }
 
  private:
@@ -72,6 +66,15 @@ class NicMenu : public IContextMenu, public ModuleObject {
 };
 
 }  // namespace
+
+HRESULT CommandHelpText(UINT_PTR id, UINT type, LPSTR buffer, UINT size) {
+  if (buffer == nullptr || size == 0) return E_FAIL;
+  const auto text = static_cast<UINT>(id);
+  const int length = (type & GCS_UNICODE) != 0
+                         ? LoadStringW(FolderInstance(), text, reinterpret_cast<LPWSTR>(buffer), static_cast<int>(size))
+                         : LoadStringA(FolderInstance(), text, buffer, static_cast<int>(size));
+  return length > 0 ? S_OK : E_FAIL;
+}
 
 HRESULT CreateNicMenu(UINT count, LPCITEMIDLIST* items, REFIID riid, void** out) {
   if (out == nullptr) return E_POINTER;

@@ -9,5 +9,9 @@
 inline constexpr UINT kItemMenuFirst = 0x1000;
 inline constexpr UINT kItemMenuLast = 0x2000;
 
+// A command's help text from the module's strings, in the form
+// GetCommandString asks for (GCS_UNICODE or not); E_FAIL without one.
+HRESULT CommandHelpText(UINT_PTR id, UINT type, LPSTR buffer, UINT size);
+
 // `count` items; the pointers are copied, the items are not.
 HRESULT CreateNicMenu(UINT count, LPCITEMIDLIST* items, REFIID riid, void** out);
