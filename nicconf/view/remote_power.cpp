@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/win/entry_guard.h"
+#include "common/win/list_view.h"
 #include "common/win/window_placement.h"
 #include "nicconf/exchange/wake_up.h"
 #include "nicconf/folder/folder_messages.h"
@@ -59,16 +60,7 @@ std::vector<PrinterRecord> Qualifying(PowerDirection direction, const std::vecto
 
 void FillRows(HWND list, const PowerChoice& choice) {
   ListView_DeleteAllItems(list);
-  for (std::size_t i = 0; i < choice.rows.size(); ++i) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(i);
-    item.pszText = const_cast<char*>(choice.rows[i].name);
-    const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    item.iSubItem = 1;
-    item.pszText = const_cast<char*>(choice.rows[i].ip);
-    SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  }
+  for (const PrinterRecord& r : choice.rows) AddListRow(list, {r.name, r.ip});
 }
 
 void OpenChoice(HWND dialog, PowerChoice& choice) {
@@ -79,14 +71,8 @@ void OpenChoice(HWND dialog, PowerChoice& choice) {
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
   RECT area{};
   GetClientRect(list, &area);
-  const char* headers[] = {"プリンタ名", "IPアドレス"};
-  for (int c = 0; c < 2; ++c) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<char*>(headers[c]);
-    column.cx = area.right / 2;
-    SendMessageA(list, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-  }
+  AddListColumn(list, 0, "プリンタ名", area.right / 2);
+  AddListColumn(list, 1, "IPアドレス", area.right / 2);
   SortPowerRows(choice.rows, choice.sort);
   FillRows(list, choice);
   EnableWindow(GetDlgItem(dialog, IDOK), FALSE);

@@ -11,6 +11,7 @@
 
 #include "common/bounded_text.h"
 #include "common/win/entry_guard.h"
+#include "common/win/list_view.h"
 #include "common/win/window_placement.h"
 #include "nicconf/exchange/nic_transaction.h"
 #include "nicconf/folder/field_controls.h"
@@ -288,29 +289,14 @@ void FillResults(HWND page, const Wizard& w, int index) {
     left -= widths[c];
   }
   widths[0] = std::max(left, 60);
-  for (std::size_t c = 0; c < columns.size(); ++c) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<char*>(columns[c].header);
-    column.cx = widths[c];
-    SendMessageA(list, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
-  }
-  for (std::size_t i = 0; i < w.kept.size(); ++i) {
-    const PrinterRecord& r = w.kept[i];
+  for (std::size_t c = 0; c < columns.size(); ++c)
+    AddListColumn(list, static_cast<int>(c), columns[c].header, widths[c]);
+  for (const PrinterRecord& r : w.kept) {
     std::vector<const char*> cells{r.name};
     if (index == kNetWareResultsPage) cells.push_back(r.netnum);
     if (index == kTcpResultsPage) cells.push_back(r.ip);
     cells.push_back(r.mac);
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(i);
-    item.pszText = const_cast<char*>(cells[0]);
-    const int row = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    for (std::size_t c = 1; c < cells.size(); ++c) {
-      item.iSubItem = static_cast<int>(c);
-      item.pszText = const_cast<char*>(cells[c]);
-      SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    }
+    AddListRow(list, cells);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/win/list_view.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/sheets/core/printer_options.h"
 #include "nicconf/picture/shell/printer_picture.h"
@@ -34,24 +35,9 @@ void ShowOptions(HWND page, const StatusRecord& status) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   ListView_SetBkColor(list, face);
   ListView_SetTextBkColor(list, face);
-  LVCOLUMNA column{};
-  column.mask = LVCF_WIDTH;
-  for (int i = 0; i < 3; ++i) SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-  int row = 0;
-  for (const OptionRow& option : PrinterOptions(status)) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(option.name.c_str());
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    const std::string* cells[] = {&option.state, &option.size};
-    for (int sub = 1; sub <= 2; ++sub) {
-      item.iSubItem = sub;
-      item.pszText = const_cast<char*>(cells[sub - 1]->c_str());
-      SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    }
-    ++row;
-  }
+  for (int i = 0; i < 3; ++i) AddListColumn(list, i, nullptr, 0);
+  for (const OptionRow& option : PrinterOptions(status))
+    AddListRow(list, {option.name.c_str(), option.state.c_str(), option.size.c_str()});
   for (int i = 0; i < 3; ++i) ListView_SetColumnWidth(list, i, LVSCW_AUTOSIZE);
 }
 
