@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/win/kernel_handle.h"
+#include "common/win/this_module.h"
 #include "printproc/resources.h"
 #include "printproc/settings.h"
 
@@ -30,7 +31,7 @@ std::optional<std::vector<std::uint8_t>> ReadSmallFile(const std::string& name) 
 }
 
 std::optional<PageDesign> ModulePage() {
-  const HMODULE module = ResourceModule();
+  const HMODULE module = ThisModule();
   HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDR_SEPARATOR_PAGE),
                               MAKEINTRESOURCEA(RT_SEPARATOR_PAGE));
   HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;

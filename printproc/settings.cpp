@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/win/text_conversion.h"
+#include "common/win/this_module.h"
 #include "printproc/registry_values.h"
 #include "printproc/resources.h"
 
@@ -37,7 +38,7 @@ ScoreTables ReadScoreTables() {
 
 std::string LoadAnsiString(UINT id, const std::string& fallback) {
   const wchar_t* text = nullptr;
-  const int length = LoadStringW(ResourceModule(), id, reinterpret_cast<wchar_t*>(&text), 0);
+  const int length = LoadStringW(ThisModule(), id, reinterpret_cast<wchar_t*>(&text), 0);
   if (length <= 0) return fallback;
   return AnsiFromWide(std::wstring_view(text, static_cast<std::size_t>(length)));
 }
@@ -62,13 +63,5 @@ ProcessorSettings CurrentProcessorSettings() {
   return shared.settings;
 }
 
-// The address of this function lies in the module, whether that is the DLL
-// or a program the shell is linked into.
-HMODULE ResourceModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<const char*>(&ResourceModule), &module);
-  return module;
-}
 
 }  // namespace printproc

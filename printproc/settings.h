@@ -23,7 +23,4 @@ void LoadProcessorSettings();
 // A copy, so a job is not disturbed by a later load.
 ProcessorSettings CurrentProcessorSettings();
 
-// The module whose resources the processor draws on.
-HMODULE ResourceModule();
-
 }  // namespace printproc

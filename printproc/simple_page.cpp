@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/this_module.h"
 #include "printproc/page_drawing.h"
 #include "printproc/resources.h"
 #include "printproc/settings.h"
@@ -10,7 +11,7 @@ namespace {
 
 std::wstring LoadText(UINT id) {
   const wchar_t* text = nullptr;
-  const int length = LoadStringW(ResourceModule(), id, reinterpret_cast<wchar_t*>(&text), 0);
+  const int length = LoadStringW(ThisModule(), id, reinterpret_cast<wchar_t*>(&text), 0);
   return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
 }
 

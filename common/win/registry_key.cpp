@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/shift_jis.h"
+
 namespace {
 
 // A value may grow between asking its size and reading it; a few rounds
@@ -71,6 +73,13 @@ std::optional<std::string> RegistryKey::ReadText(const char* name, std::size_t c
     return std::nullopt;
   }
   return TextOf(buffer.data(), size);
+}
+
+std::string RegistryKey::ReadTextUpTo(const char* name, std::size_t room) const {
+  const auto value = Read(name);
+  if (!value || room == 0 || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) return {};
+  const auto* bytes = reinterpret_cast<const char*>(value->bytes.data());
+  return CutShiftJis(TextOf(bytes, static_cast<DWORD>(value->bytes.size())), room - 1);
 }
 
 std::optional<std::string> RegistryKey::ReadString(const char* name, std::size_t capacity) const {

@@ -50,6 +50,10 @@ class RegistryKey : public Owner<RegistryKeyKind> {
   std::optional<std::string> ReadText(const char* name, std::size_t capacity) const;
   // The same, for REG_SZ values only.
   std::optional<std::string> ReadString(const char* name, std::size_t capacity) const;
+  // A string value as a field of `room` bytes (terminator included) shows
+  // it: cut before the character that would not fit, never splitting a
+  // double-byte one. Empty when missing or not a string.
+  std::string ReadTextUpTo(const char* name, std::size_t room) const;
   // A REG_SZ value of any length, in UTF-16, ending at its first zero.
   std::optional<std::wstring> ReadWideString(const wchar_t* name) const;
   // A REG_DWORD value of exactly four bytes.

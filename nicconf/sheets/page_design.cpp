@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "common/win/dialog_text.h"
 #include "nicconf/folder/context_help.h"
 #include "nicconf/folder/field_controls.h"
 #include "nicconf/folder/folder_messages.h"
@@ -244,14 +245,7 @@ INT_PTR CALLBACK SettingPanelProc(HWND panel, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-std::string ControlText(HWND page, int control) {
-  HWND window = GetDlgItem(page, control);
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
+std::string ControlText(HWND page, int control) { return ItemText(page, control); }
 
 int SettingNumber(const NicSettings& image, SettingField field, int fallback) {
   const auto value = ReadSetting(image, field);
