@@ -1,21 +1,23 @@
 #include "maintui/core/mail_settings.h"
 
+#include "common/dav_registry.h"
+
 namespace maintui {
 namespace {
 
 constexpr MailField kSender[] = {
-    {"DAV_NAME", 100, 96, true, "管理者名", 50101},
-    {"DAV_MAIL", 100, 64, true, "メールアドレス", 50102},
-    {"DAV_MSERVER", 80, 64, true, "メールサーバ名", 50103},
-    {"DAV_SUBJECT", 150, 128, false, "Subject", 50105},
-    {"DAV_DEFTO", 100, 64, false, "デフォルトの送信先", 50106},
-    {"DAV_DEFCC", 100, 64, false, "デフォルトの写し", 50107},
+    {dav::kName, 100, 96, true, "管理者名", 50101},
+    {dav::kMail, 100, 64, true, "メールアドレス", 50102},
+    {dav::kServer, 80, 64, true, "メールサーバ名", 50103},
+    {dav::kSubject, 150, 128, false, "Subject", 50105, kDefaultSubject},
+    {dav::kDefaultTo, 100, 64, false, "デフォルトの送信先", 50106},
+    {dav::kDefaultCc, 100, 64, false, "デフォルトの写し", 50107},
 };
 constexpr MailField kUser[] = {
-    {"DAV_COMPANY", 100, 96, false, "会社名", 50202},
-    {"DAV_DEPARTMENT", 100, 96, false, "部門名", 50203},
-    {"DAV_ADDRESS", 200, 120, false, "所在地", 50204},
-    {"DAV_TEL", 80, 64, false, "電話番号", 50205},
+    {dav::kCompany, 100, 96, false, "会社名", 50202},
+    {dav::kDepartment, 100, 96, false, "部門名", 50203},
+    {dav::kAddress, 200, 120, false, "所在地", 50204},
+    {dav::kTelephone, 80, 64, false, "電話番号", 50205},
 };
 constexpr char kIncomplete[] = "メール送信に必要な情報が設定されていません。";
 

@@ -18,7 +18,8 @@ struct MailField {
   std::size_t limit;   // single-byte characters (a double-byte one counts two)
   bool required;
   const char* label;   // as the length message names it
-  int helpId;
+  int helpId;          // the field's and its label's topic
+  const char* missing = nullptr;  // shown when the value is missing
 };
 
 // "メール送信情報": name, address, server, subject, default To and Cc.

@@ -15,6 +15,8 @@ TEST(MailSettings, EachFieldHasItsValueRoomAndLimit) {
   EXPECT_STREQ(SenderFields()[2].value, "DAV_MSERVER");
   EXPECT_EQ(SenderFields()[2].room, 80u);
   EXPECT_EQ(SenderFields()[3].limit, 128u);
+  EXPECT_STREQ(SenderFields()[3].missing, "[PD Report]");
+  EXPECT_EQ(SenderFields()[0].missing, nullptr);
   ASSERT_EQ(UserFields().size(), 4u);
   EXPECT_EQ(UserFields()[2].room, 200u);
   EXPECT_EQ(UserFields()[2].limit, 120u);
