@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "common/registry_script.h"
+#include "common/win/com_object.h"
 #include "common/win/entry_guard.h"
+#include "common/win/registrar.h"
 #include "common/win/text_conversion.h"
 #include "nicconf/folder/class_factory.h"
-#include "nicconf/folder/core/registry_script.h"
 #include "nicconf/folder/module.h"
-#include "nicconf/folder/registrar.h"
 #include "nicconf/folder/resource_ids.h"
 #include "nicconf/picture/shell/printer_picture.h"
 #include "nicconf/sheets/setting_sheet.h"
@@ -25,7 +26,7 @@ std::string ModuleScript(int id) {
   if (bytes == nullptr) return "";
   wchar_t path[MAX_PATH + 1];
   const DWORD length = GetModuleFileNameW(FolderInstance(), path, MAX_PATH);
-  return nic::ReplaceModule(std::string_view(bytes, SizeofResource(FolderInstance(), found)),
+  return regscript::ReplaceModule(std::string_view(bytes, SizeofResource(FolderInstance(), found)),
                             CodePageFromWide(CP_UTF8, std::wstring_view(path, length < MAX_PATH ? length : 0)));
 }
 
@@ -46,7 +47,7 @@ extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID clsid, REFIID riid, void
   });
 }
 
-extern "C" HRESULT __stdcall DllCanUnloadNow() { return FolderState().locks == 0 ? S_OK : S_FALSE; }
+extern "C" HRESULT __stdcall DllCanUnloadNow() { return ModuleUnlocked() ? S_OK : S_FALSE; }
 
 extern "C" HRESULT __stdcall DllRegisterServer() {
   return GuardedMethod([&] {

@@ -88,5 +88,3 @@ void DetachFolderModule(bool processEnding) {
   DeleteDataFilesIfUnregistered();
 }
 
-void LockFolderModule() { InterlockedIncrement(&module.locks); }
-void UnlockFolderModule() { InterlockedDecrement(&module.locks); }

@@ -14,7 +14,6 @@
 
 struct FolderModule {
   HINSTANCE instance = nullptr;
-  LONG locks = 0;  // live objects and server locks
   std::vector<nic::PrinterRecord> loaded;  // the list as last read from the file
   nic::ViewSettings settings;
   bool settingsWritable = true;
@@ -44,6 +43,3 @@ void DetachFolderModule(bool processEnding);
 // whose other threads are touching windows when the DLL loads.
 void StartFolderTransports();
 
-// Every COM object counts itself while alive.
-void LockFolderModule();
-void UnlockFolderModule();

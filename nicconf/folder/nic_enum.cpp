@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "common/win/entry_guard.h"
-#include "nicconf/folder/com_object.h"
+#include "common/win/com_object.h"
+#include "nicconf/folder/module.h"
 #include "nicconf/folder/folder_files.h"
 #include "nicconf/folder/shell_item.h"
 
@@ -16,7 +17,7 @@ class NicEnum : public IEnumIDList, public ModuleObject {
   // module's list, which must not pull the items from under this one.
   explicit NicEnum(std::vector<nic::PrinterRecord> records) : records_(std::move(records)) {}
 
-  FOLDER_OBJECT_REFERENCES
+  MODULE_OBJECT_REFERENCES
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
     if (out == nullptr) return E_POINTER;

@@ -9,7 +9,7 @@
 #include "common/bounded_text.h"
 #include "common/win/entry_guard.h"
 #include "nicconf/folder/class_ids.h"
-#include "nicconf/folder/com_object.h"
+#include "common/win/com_object.h"
 #include "nicconf/folder/nic_enum.h"
 #include "nicconf/folder/nic_icon.h"
 #include "nicconf/folder/nic_menu.h"
@@ -46,7 +46,7 @@ class NicFolder : public IShellFolder, public IPersistFolder, public ModuleObjec
     if (pidl_ != nullptr) CoTaskMemFree(pidl_);
   }
 
-  FOLDER_OBJECT_REFERENCES
+  MODULE_OBJECT_REFERENCES
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
     if (out == nullptr) return E_POINTER;

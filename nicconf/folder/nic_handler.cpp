@@ -12,9 +12,9 @@
 #include "common/win/entry_guard.h"
 #include "common/win/menu.h"
 #include "common/win/printer_handle.h"
+#include "common/win/printer_item_name.h"
 #include "common/win/text_conversion.h"
-#include "nicconf/folder/com_object.h"
-#include "nicconf/folder/core/host_printer_item.h"
+#include "common/win/com_object.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/folder/nic_menu.h"
 #include "nicconf/sheets/setting_sheet.h"
@@ -25,62 +25,6 @@ namespace {
 constexpr UINT kEntry = 109;
 constexpr char kUnknownMac[] = "0A:5E:91:69:00:00";
 constexpr UINT kMenuKinds = 0xF0000;  // of QueryContextMenu's flags
-
-// A display name in whichever form the folder gave it.
-std::string AnsiOf(STRRET& text, LPCITEMIDLIST item) {
-  switch (text.uType) {
-    case STRRET_WSTR: {
-      std::string ansi = text.pOleStr != nullptr ? AnsiFromWide(text.pOleStr) : std::string();
-      CoTaskMemFree(text.pOleStr);
-      return ansi;
-    }
-    case STRRET_CSTR: return std::string(text.cStr, strnlen(text.cStr, sizeof text.cStr));
-    case STRRET_OFFSET: return reinterpret_cast<const char*>(item) + text.uOffset;
-    default: return {};
-  }
-}
-
-// The shell's way: the Printers folder names its item for parsing.
-std::optional<std::string> NameFromPrintersFolder(LPCITEMIDLIST item) {
-  IShellFolder* desktop = nullptr;
-  if (FAILED(SHGetDesktopFolder(&desktop))) return std::nullopt;
-  std::optional<std::string> name;
-  LPITEMIDLIST printers = nullptr;
-  IShellFolder* folder = nullptr;
-  if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_PRINTERS, &printers)) &&
-      SUCCEEDED(desktop->BindToObject(printers, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&folder)))) {
-    STRRET text{};
-    if (SUCCEEDED(folder->GetDisplayNameOf(item, SHGDN_INFOLDER | SHGDN_FORPARSING, &text))) name = AnsiOf(text, item);
-    folder->Release();
-  }
-  CoTaskMemFree(printers);
-  desktop->Release();
-  return name;
-}
-
-// Where the shell names no printers (Wine's Printers folder lists none),
-// the management window's own printer item names its printer; it is read
-// only within the block the shell allocator gave it.
-std::optional<std::string> NameFromHostItem(LPCITEMIDLIST item) {
-  IMalloc* allocator = nullptr;
-  if (item == nullptr || FAILED(SHGetMalloc(&allocator))) return std::nullopt;
-  std::optional<std::string> name;
-  void* block = const_cast<ITEMIDLIST*>(item);
-  if (allocator->DidAlloc(block) == 1) {
-    const SIZE_T size = allocator->GetSize(block);
-    if (size != static_cast<SIZE_T>(-1)) {
-      if (auto read = nic::ReadHostPrinterItem({reinterpret_cast<const std::uint8_t*>(item), size}))
-        name = std::move(read->name);
-    }
-  }
-  allocator->Release();
-  return name;
-}
-
-std::optional<std::string> PrinterNameOf(LPCITEMIDLIST item) {
-  if (auto name = NameFromPrintersFolder(item); name && !name->empty()) return name;
-  return NameFromHostItem(item);
-}
 
 std::optional<std::string> PortOf(const std::string& printer) {
   PrinterHandle handle;
@@ -120,7 +64,7 @@ class NicHandler : public IShellFolder, public IShellExtInit, public IContextMen
     if (data_ != nullptr) data_->Release();
   }
 
-  FOLDER_OBJECT_REFERENCES
+  MODULE_OBJECT_REFERENCES
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
     if (out == nullptr) return E_POINTER;

@@ -3,7 +3,7 @@
 #include <new>
 
 #include "common/win/entry_guard.h"
-#include "nicconf/folder/com_object.h"
+#include "common/win/com_object.h"
 #include "outside/menuhelper/menuhelper.h"
 
 namespace {
@@ -12,7 +12,7 @@ class NicIcon : public IExtractIconA, public ModuleObject {
  public:
   explicit NicIcon(const nic::PrinterRecord& record) : record_(record) {}
 
-  FOLDER_OBJECT_REFERENCES
+  MODULE_OBJECT_REFERENCES
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
     if (out == nullptr) return E_POINTER;

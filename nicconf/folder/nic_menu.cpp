@@ -5,7 +5,8 @@
 
 #include "common/win/entry_guard.h"
 #include "common/win/menu.h"
-#include "nicconf/folder/com_object.h"
+#include "common/win/com_object.h"
+#include "nicconf/folder/module.h"
 #include "nicconf/view/view_resource_ids.h"
 #include "outside/menuhelper/menuhelper.h"
 
@@ -26,7 +27,7 @@ class NicMenu : public IContextMenu, public ModuleObject {
  public:
   NicMenu(UINT count, LPCITEMIDLIST* items) : items_(items, items + count) {}
 
-  FOLDER_OBJECT_REFERENCES
+  MODULE_OBJECT_REFERENCES
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
     if (out == nullptr) return E_POINTER;

@@ -5,7 +5,7 @@
 #include <new>
 
 #include "common/win/entry_guard.h"
-#include "nicconf/folder/com_object.h"
+#include "common/win/com_object.h"
 #include "nicconf/folder/module.h"
 #include "nicconf/view/view_bars.h"
 #include "nicconf/view/view_list.h"
@@ -33,7 +33,7 @@ class NicView : public IShellView, public ModuleObject {
     folder_->Release();
   }
 
-  FOLDER_OBJECT_REFERENCES
+  MODULE_OBJECT_REFERENCES
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
     if (out == nullptr) return E_POINTER;

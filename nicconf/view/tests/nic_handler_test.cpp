@@ -15,7 +15,7 @@
 
 #include "common/win/testing/property_sheet_driver.h"
 #include "common/win/text_conversion.h"
-#include "nicconf/folder/core/host_printer_item.h"
+#include "common/mail_printer_item.h"
 #include "nicconf/view/tests/view_test_support.h"
 
 namespace {
@@ -47,7 +47,7 @@ struct SpoolerPrinter {
 
 // The host's item for a printer, in the shell allocator's memory.
 LPITEMIDLIST HostItem(const std::string& printer) {
-  const auto bytes = nic::BuildHostPrinterItem({printer, 2, ""});
+  const auto bytes = dav::BuildMailPrinterItem({printer, 2, ""});
   auto* item = static_cast<LPITEMIDLIST>(CoTaskMemAlloc(bytes.size()));
   std::memcpy(item, bytes.data(), bytes.size());
   return item;

@@ -1,11 +1,11 @@
-#include "nicconf/folder/registrar.h"
+#include "common/win/registrar.h"
 
 #include <string>
 #include <vector>
 
 #include "common/win/registry_key.h"
 #include "common/win/text_conversion.h"
-#include "nicconf/folder/core/registry_script.h"
+#include "common/registry_script.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ std::wstring ChildPath(const std::wstring& parent, const std::string& name) {
   return parent.empty() ? Wide(name) : parent + L"\\" + Wide(name);
 }
 
-HKEY RootKey(nic::ScriptRoot root) {
-  return root == nic::ScriptRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
+HKEY RootKey(regscript::ScriptRoot root) {
+  return root == regscript::ScriptRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
 }
 
 // A key made by this registration, to be removed if a later step fails.
@@ -27,8 +27,8 @@ struct CreatedKey {
 
 class Registration {
  public:
-  LONG Keys(HKEY root, const std::wstring& parent, const std::vector<nic::ScriptKey>& keys) {
-    for (const nic::ScriptKey& key : keys) {
+  LONG Keys(HKEY root, const std::wstring& parent, const std::vector<regscript::ScriptKey>& keys) {
+    for (const regscript::ScriptKey& key : keys) {
       const std::wstring path = ChildPath(parent, key.name);
       if (const LONG failure = Key(root, path, key); failure != ERROR_SUCCESS) return failure;
     }
@@ -41,20 +41,20 @@ class Registration {
   }
 
  private:
-  LONG Key(HKEY root, const std::wstring& path, const nic::ScriptKey& key) {
-    if (key.removal == nic::KeyRemoval::ForceRemove) RegDeleteTreeW(root, path.c_str());
+  LONG Key(HKEY root, const std::wstring& path, const regscript::ScriptKey& key) {
+    if (key.removal == regscript::KeyRemoval::ForceRemove) RegDeleteTreeW(root, path.c_str());
     RegistryKey opened;
     DWORD disposition = 0;
     const LONG failure = RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
                                          opened.out(), &disposition);
     if (failure != ERROR_SUCCESS) return failure;
     if (disposition == REG_CREATED_NEW_KEY) created_.push_back({root, path});
-    for (const nic::ScriptValue& value : key.values)
+    for (const regscript::ScriptValue& value : key.values)
       if (const LONG written = Value(opened.get(), value); written != ERROR_SUCCESS) return written;
     return Keys(root, path, key.subkeys);
   }
 
-  static LONG Value(HKEY key, const nic::ScriptValue& value) {
+  static LONG Value(HKEY key, const regscript::ScriptValue& value) {
     const std::wstring name = Wide(value.name);
     if (value.isDword)
       return RegSetValueExW(key, name.c_str(), 0, REG_DWORD,
@@ -67,10 +67,10 @@ class Registration {
   std::vector<CreatedKey> created_;
 };
 
-void RemoveKeys(HKEY root, const std::wstring& parent, const std::vector<nic::ScriptKey>& keys) {
-  for (const nic::ScriptKey& key : keys) {
+void RemoveKeys(HKEY root, const std::wstring& parent, const std::vector<regscript::ScriptKey>& keys) {
+  for (const regscript::ScriptKey& key : keys) {
     const std::wstring path = ChildPath(parent, key.name);
-    if (key.removal == nic::KeyRemoval::NoRemove)
+    if (key.removal == regscript::KeyRemoval::NoRemove)
       RemoveKeys(root, path, key.subkeys);
     else
       RegDeleteTreeW(root, path.c_str());
@@ -80,10 +80,10 @@ void RemoveKeys(HKEY root, const std::wstring& parent, const std::vector<nic::Sc
 }  // namespace
 
 HRESULT RegisterScript(std::string_view script) {
-  const auto trees = nic::ParseRegistryScript(script);
+  const auto trees = regscript::ParseRegistryScript(script);
   if (!trees) return E_UNEXPECTED;
   Registration registration;
-  for (const nic::ScriptTree& tree : *trees) {
+  for (const regscript::ScriptTree& tree : *trees) {
     if (const LONG failure = registration.Keys(RootKey(tree.root), L"", tree.keys);
         failure != ERROR_SUCCESS) {
       registration.RollBack();
@@ -94,8 +94,8 @@ HRESULT RegisterScript(std::string_view script) {
 }
 
 HRESULT UnregisterScript(std::string_view script) {
-  const auto trees = nic::ParseRegistryScript(script);
+  const auto trees = regscript::ParseRegistryScript(script);
   if (!trees) return E_UNEXPECTED;
-  for (const nic::ScriptTree& tree : *trees) RemoveKeys(RootKey(tree.root), L"", tree.keys);
+  for (const regscript::ScriptTree& tree : *trees) RemoveKeys(RootKey(tree.root), L"", tree.keys);
   return S_OK;
 }

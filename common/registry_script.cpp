@@ -1,9 +1,9 @@
-#include "nicconf/folder/core/registry_script.h"
+#include "common/registry_script.h"
 
 #include <cctype>
 #include <charconv>
 
-namespace nic {
+namespace regscript {
 namespace {
 
 constexpr int kMaxDepth = 32;
@@ -194,4 +194,4 @@ std::string ReplaceModule(std::string_view script, std::string_view modulePath) 
   }
 }
 
-}  // namespace nic
+}  // namespace regscript

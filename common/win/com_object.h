@@ -1,16 +1,19 @@
 #pragma once
-// What every COM object of the folder shares: an interlocked reference
-// count, and the module lock it holds while alive (DllCanUnloadNow answers
-// S_OK only when none is left).
+// What every COM object of a module shares: an interlocked reference count,
+// and the module's lock it holds while alive (DllCanUnloadNow answers S_OK
+// only when none is left). Each module links its own count.
 
 #include <windows.h>
 
-#include "nicconf/folder/module.h"
+// Live objects and server locks of the module.
+void LockModule();
+void UnlockModule();
+bool ModuleUnlocked();
 
 class ModuleObject {
  public:
-  ModuleObject() { LockFolderModule(); }
-  virtual ~ModuleObject() { UnlockFolderModule(); }
+  ModuleObject() { LockModule(); }
+  virtual ~ModuleObject() { UnlockModule(); }
   ModuleObject(const ModuleObject&) = delete;
   ModuleObject& operator=(const ModuleObject&) = delete;
 
@@ -27,7 +30,7 @@ class ModuleObject {
 };
 
 // AddRef and Release of a class deriving from ModuleObject and its interfaces.
-#define FOLDER_OBJECT_REFERENCES                                         \
+#define MODULE_OBJECT_REFERENCES                                         \
   STDMETHODIMP_(ULONG) AddRef() override { return AddReference(); }     \
   STDMETHODIMP_(ULONG) Release() override { return Release_(); }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "nicconf/folder/core/registry_script.h"
+#include "common/registry_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -13,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view path = input.substr(0, feed == std::string_view::npos ? 0 : feed);
   const std::string_view script = feed == std::string_view::npos ? input : input.substr(feed + 1);
   std::string error;
-  nic::ParseRegistryScript(nic::ReplaceModule(script, path), &error);
+  regscript::ParseRegistryScript(regscript::ReplaceModule(script, path), &error);
   return 0;
 }

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-namespace nic {
+namespace dav {
 
-inline constexpr std::size_t kHostNameLimit = 260;  // name and port, NUL included
+inline constexpr std::size_t kMailPrinterTextLimit = 260;  // name and port, NUL included
 
-struct HostPrinterItem {
+struct MailPrinterItem {
   std::string name;
   std::uint32_t kind = 0;
   std::string port;
@@ -26,10 +26,10 @@ struct HostPrinterItem {
 // Decoded within `bytes` (what the allocator holds) and within the item's
 // own size; nothing for a block that is too short, whose size disagrees with
 // its texts, or whose texts run past their limits.
-std::optional<HostPrinterItem> ReadHostPrinterItem(std::span<const std::uint8_t> bytes);
+std::optional<MailPrinterItem> ReadMailPrinterItem(std::span<const std::uint8_t> bytes);
 
 // The item with the list's terminating zero size; empty when a text is too
 // long.
-std::vector<std::uint8_t> BuildHostPrinterItem(const HostPrinterItem& item);
+std::vector<std::uint8_t> BuildMailPrinterItem(const MailPrinterItem& item);
 
-}  // namespace nic
+}  // namespace dav

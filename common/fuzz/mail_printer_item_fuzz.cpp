@@ -6,15 +6,15 @@
 #include <cstring>
 #include <vector>
 
-#include "nicconf/folder/core/host_printer_item.h"
+#include "common/mail_printer_item.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // A copy of exactly the block's size, so a read past it is caught.
   std::vector<std::uint8_t> block(data, data + size);
   block.shrink_to_fit();
-  const auto read = nic::ReadHostPrinterItem(block);
+  const auto read = dav::ReadMailPrinterItem(block);
   if (read) {
-    const auto again = nic::ReadHostPrinterItem(nic::BuildHostPrinterItem(*read));
+    const auto again = dav::ReadMailPrinterItem(dav::BuildMailPrinterItem(*read));
     if (!again || again->name != read->name || again->kind != read->kind || again->port != read->port) std::abort();
   }
   return 0;

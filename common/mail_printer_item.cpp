@@ -1,8 +1,8 @@
-#include "nicconf/folder/core/host_printer_item.h"
+#include "common/mail_printer_item.h"
 
 #include <algorithm>
 
-namespace nic {
+namespace dav {
 namespace {
 
 constexpr std::size_t kSizeField = 2;
@@ -10,7 +10,7 @@ constexpr std::size_t kKindField = 4;
 
 // The NUL-terminated text at `at`, within `end` and its limit.
 std::optional<std::string> TextAt(std::span<const std::uint8_t> item, std::size_t& at) {
-  const std::size_t end = std::min(item.size(), at + kHostNameLimit);
+  const std::size_t end = std::min(item.size(), at + kMailPrinterTextLimit);
   const auto first = item.begin() + static_cast<std::ptrdiff_t>(at);
   const auto nul = std::find(first, item.begin() + static_cast<std::ptrdiff_t>(end), 0);
   if (nul == item.begin() + static_cast<std::ptrdiff_t>(end)) return std::nullopt;
@@ -21,13 +21,13 @@ std::optional<std::string> TextAt(std::span<const std::uint8_t> item, std::size_
 
 }  // namespace
 
-std::optional<HostPrinterItem> ReadHostPrinterItem(std::span<const std::uint8_t> bytes) {
+std::optional<MailPrinterItem> ReadMailPrinterItem(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < kSizeField) return std::nullopt;
   const std::size_t size = bytes[0] | (std::size_t{bytes[1]} << 8);
   if (size < kSizeField + 1 + kKindField + 1 || size > bytes.size()) return std::nullopt;
   const std::span<const std::uint8_t> item = bytes.first(size);
   std::size_t at = kSizeField;
-  HostPrinterItem decoded;
+  MailPrinterItem decoded;
   auto name = TextAt(item, at);
   if (!name || at + kKindField > size) return std::nullopt;
   decoded.name = std::move(*name);
@@ -40,8 +40,8 @@ std::optional<HostPrinterItem> ReadHostPrinterItem(std::span<const std::uint8_t>
   return decoded;
 }
 
-std::vector<std::uint8_t> BuildHostPrinterItem(const HostPrinterItem& item) {
-  if (item.name.size() >= kHostNameLimit || item.port.size() >= kHostNameLimit) return {};
+std::vector<std::uint8_t> BuildMailPrinterItem(const MailPrinterItem& item) {
+  if (item.name.size() >= kMailPrinterTextLimit || item.port.size() >= kMailPrinterTextLimit) return {};
   const std::size_t size = kSizeField + item.name.size() + 1 + kKindField + item.port.size() + 1;
   std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8)};
   bytes.insert(bytes.end(), item.name.begin(), item.name.end());
@@ -54,4 +54,4 @@ std::vector<std::uint8_t> BuildHostPrinterItem(const HostPrinterItem& item) {
   return bytes;
 }
 
-}  // namespace nic
+}  // namespace dav

@@ -1,8 +1,8 @@
-#include "nicconf/folder/core/registry_script.h"
+#include "common/registry_script.h"
 
 #include <gtest/gtest.h>
 
-namespace nic {
+namespace regscript {
 namespace {
 
 TEST(RegistryScript, KeysValuesAndTheirRemovalMarksAreRead) {
@@ -72,4 +72,4 @@ TEST(RegistryScript, TheModulePathIsPutInWithItsQuotesDoubled) {
 }
 
 }  // namespace
-}  // namespace nic
+}  // namespace regscript

@@ -28,7 +28,7 @@
 #include <string_view>
 #include <vector>
 
-namespace nic {
+namespace regscript {
 
 enum class ScriptRoot { ClassesRoot, LocalMachine };
 enum class KeyRemoval { Remove, NoRemove, ForceRemove };
@@ -63,4 +63,4 @@ std::optional<std::vector<ScriptTree>> ParseRegistryScript(std::string_view scri
 // path with an apostrophe stays one string.
 std::string ReplaceModule(std::string_view script, std::string_view modulePath);
 
-}  // namespace nic
+}  // namespace regscript
