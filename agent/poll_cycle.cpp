@@ -22,11 +22,9 @@
 namespace agent {
 namespace {
 
-using EnumProtocolsFunction = INT(WINAPI*)(LPINT, LPVOID, LPDWORD);
 using PluginEntry = int(WINAPI*)(DavAgentContext*, const char*);
 using SendMailFunction = int(WINAPI*)(const char*, int, DavNoticeRequest*);
 
-constexpr DWORD kProtocolBuffer = 2048;
 
 LogTime Now() {
   SYSTEMTIME now{};
@@ -50,20 +48,6 @@ std::string ReadMailValue(const char* name) {
 }
 
 }  // namespace
-
-bool TcpIpInstalled() {
-  Library wsock(LoadLibraryA("WSOCK32.DLL"));
-  if (!wsock) return false;
-  auto enumProtocols = wsock.Find<EnumProtocolsFunction>("EnumProtocolsA");
-  if (enumProtocols == nullptr) return false;
-  INT protocols[] = {IPPROTO_TCP, 0};
-  std::vector<BYTE> buffer(kProtocolBuffer, 0);
-  DWORD size = kProtocolBuffer;
-  const INT count = enumProtocols(protocols, buffer.data(), &size);
-  if (count <= 0) return false;
-  const auto* first = reinterpret_cast<const PROTOCOL_INFOA*>(buffer.data());
-  return first->lpProtocol != nullptr && std::strcmp(first->lpProtocol, "TCP/IP") == 0;
-}
 
 bool PollResources::Prepare(AgentKind kind) {
   context_.reset(new (std::nothrow) DavAgentContext{});

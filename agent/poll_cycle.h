@@ -9,6 +9,7 @@
 
 #include "common/dav_records.h"
 #include "common/win/library.h"
+#include "common/win/tcp_ip_installed.h"
 
 namespace agent {
 
@@ -16,9 +17,6 @@ enum class AgentKind {
   Service,     // maintsvc: resources kept for the whole work
   Background,  // maintagent: resources taken for each poll
 };
-
-// TCP/IP is installed: WSOCK32's protocol list names "TCP/IP" first.
-bool TcpIpInstalled();
 
 // The agent context, its status block and the status manager with its three
 // entries. The service prepares them once, the background agent per poll.

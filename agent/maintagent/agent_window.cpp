@@ -13,7 +13,7 @@ constexpr UINT kFirstPollMs = 60000;
 constexpr UINT kCloseAgent = WM_USER + 1;
 
 void OnCreate(HWND window) {
-  if (agent::TcpIpInstalled()) {
+  if (TcpIpInstalled()) {
     SetTimer(window, kFirstPollTimer, kFirstPollMs, nullptr);
     return;
   }

@@ -61,7 +61,7 @@ void PollUntilStopped(agent::PollResources& resources, HANDLE stop, HANDLE testM
 }  // namespace
 
 void RunAgentWork() {
-  if (!agent::TcpIpInstalled()) {
+  if (!TcpIpInstalled()) {
     agent::LogAgentError(agent::kTcpIpMissingMessage);
     return;
   }
