@@ -146,6 +146,33 @@ bool WaitUntilGone(HWND window) {
   });
 }
 
+namespace {
+
+struct TitledSearch {
+  const std::wstring* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTitled(HWND window, LPARAM search) {
+  auto& wanted = *reinterpret_cast<TitledSearch*>(search);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && IsDialogWindow(window) && WindowText(window) == *wanted.caption)
+    wanted.found = window;
+  return TRUE;
+}
+
+}  // namespace
+
+HWND ProcessWindowTitled(const std::wstring& caption) {
+  TitledSearch search{&caption, nullptr};
+  WaitFor([&] {
+    EnumWindows(MatchTitled, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  });
+  return search.found;
+}
+
 std::vector<std::wstring> StaticTexts(HWND window) {
   std::vector<std::wstring> texts;
   for (HWND child : Children(window)) {
@@ -169,10 +196,20 @@ DialogSession::DialogSession(std::vector<std::wstring> messageCaptions, std::fun
   });
 }
 
+DialogSession::DialogSession(std::vector<std::wstring> messageCaptions, DWORD threadId)
+    : captions_(std::move(messageCaptions)), call_(std::make_shared<Call>()) {
+  call_->threadId = threadId;
+  call_->finished = true;
+}
+
+std::unique_ptr<DialogSession> DialogSession::Following(std::vector<std::wstring> messageCaptions, DWORD threadId) {
+  return std::unique_ptr<DialogSession>(new DialogSession(std::move(messageCaptions), threadId));
+}
+
 DialogSession::~DialogSession() {
   CloseEverything();
   if (call_->finished) {
-    thread_.join();
+    if (thread_.joinable()) thread_.join();
     return;
   }
   ADD_FAILURE() << "the call did not end";

@@ -44,6 +44,9 @@ class DialogSession {
   // Message boxes are told from the call's other windows by their captions.
   DialogSession(std::vector<std::wstring> messageCaptions, std::function<BOOL()> call);
   DialogSession(std::wstring messageCaption, std::function<BOOL()> call);
+  // Works the windows a module opened on a thread of its own (a worker that
+  // shows a sheet) instead of a call's.
+  static std::unique_ptr<DialogSession> Following(std::vector<std::wstring> messageCaptions, DWORD threadId);
   // Cancels whatever is still open and waits for the call.
   ~DialogSession();
   DialogSession(const DialogSession&) = delete;
@@ -86,6 +89,7 @@ class DialogSession {
 
  private:
   struct Call;
+  DialogSession(std::vector<std::wstring> messageCaptions, DWORD threadId);
 
   HWND Item(int id);
   bool IsMessageBox(HWND window);
@@ -98,6 +102,10 @@ class DialogSession {
   HWND dialog_ = nullptr;
   bool dialogMissing_ = false;  // waited for once, in vain
 };
+
+// A visible dialog of this process with this caption, on whichever thread,
+// once it is on screen; null after the limit.
+HWND ProcessWindowTitled(const std::wstring& caption);
 
 // Polls `ready` every few milliseconds until it holds or the limit of
 // `limitMs` passes; false then.

@@ -1,0 +1,45 @@
+#pragma once
+// The module's objects: each one interface of the type library over the
+// module's object count. The folder's CreateObject makes them by class id.
+
+#include <windows.h>
+
+#include <new>
+
+#include "common/win/com_object.h"
+#include "maintui/rmmui.h"
+
+namespace maintui {
+
+template <typename Interface>
+class RmmuiObject : public Interface, public ModuleObject {
+ public:
+  MODULE_OBJECT_REFERENCES
+
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (riid == IID_IUnknown || riid == __uuidof(Interface)) return HandOut(static_cast<Interface*>(this), out);
+    return E_NOINTERFACE;
+  }
+};
+
+template <typename Object>
+HRESULT Create(REFIID riid, void** out) {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  auto* object = new (std::nothrow) Object();
+  if (object == nullptr) return E_OUTOFMEMORY;
+  const HRESULT result = object->QueryInterface(riid, out);
+  object->Release();
+  return result;
+}
+
+HRESULT CreateFolder(REFIID riid, void** out);
+HRESULT CreateMenu(REFIID riid, void** out);
+HRESULT CreateEnum(REFIID riid, void** out);
+HRESULT CreateView(REFIID riid, void** out);
+HRESULT CreateViewExt(REFIID riid, void** out);
+HRESULT CreateIcon(REFIID riid, void** out);
+
+}  // namespace maintui
