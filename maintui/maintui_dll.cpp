@@ -36,10 +36,13 @@ std::string ModuleScript() {
                                   CodePageFromWide(CP_UTF8, ModulePath()));
 }
 
-// The type library the module carries, registered from the module itself.
+// The type library the module carries, registered under the module's own
+// path (loading it for registering would give the path another form).
 HRESULT RegisterTypeLibrary() {
+  std::wstring path = ModulePath();
   ITypeLib* library = nullptr;
-  const HRESULT result = LoadTypeLibEx(ModulePath().c_str(), REGKIND_REGISTER, &library);
+  HRESULT result = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
+  if (SUCCEEDED(result)) result = RegisterTypeLib(library, path.data(), nullptr);
   if (library != nullptr) library->Release();
   return result;
 }

@@ -91,3 +91,20 @@ bool RealRegistryDword::Remove() {
   const LSTATUS result = RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
+
+// Without pipes: loading the DLL may start Wine's desktop process, which
+// would inherit a pipe and keep it open long after regsvr32 has ended.
+DWORD RunRegsvr32(const char* module, bool unregister) {
+  std::string command =
+      std::string("regsvr32.exe /s ") + (unregister ? "/u " : "") + "\"" + ProgramBeside(module) + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return GetLastError();
+  DWORD code = WAIT_TIMEOUT;
+  if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}

@@ -12,6 +12,9 @@
 // A program in the test program's own folder.
 std::string ProgramBeside(const char* name);
 
+// regsvr32 /s [/u] on a module of the test program's folder; its exit code.
+DWORD RunRegsvr32(const char* module, bool unregister);
+
 struct ConsoleRun {
   DWORD exitCode = STILL_ACTIVE;
   std::string output;  // standard output and error, line ends as "\n"

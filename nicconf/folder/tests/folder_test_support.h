@@ -6,12 +6,14 @@
 
 #include <string>
 
+#include "common/win/testing/program_run.h"
+
 // The full path of a file beside the test program.
 std::string ModuleBeside(const char* name);
 std::wstring WideModulePath(const char* name);
 
 // regsvr32 /s (and /u) on the nicconf.dll beside the test; its exit code.
-DWORD RunRegsvr32(bool unregister);
+inline DWORD RunRegsvr32(bool unregister) { return RunRegsvr32("nicconf.dll", unregister); }
 
 // Writes (or with an empty text, removes) the list file beside the DLL.
 void WriteListFile(const std::string& text);
