@@ -51,8 +51,10 @@ EligibilityCalls RegistryCalls() {
               if (!port.empty() && HoldsPort(path, port)) return true;
             return false;
           },
+          // The spooler makes the key with the printer; a printer defined
+          // without it gets it here.
           [](void*, const std::string& printer, std::uint32_t value) {
-            RegistryKey::Open(HKEY_LOCAL_MACHINE, DriverDataPath(printer).c_str(), KEY_ALL_ACCESS)
+            RegistryKey::Create(HKEY_LOCAL_MACHINE, DriverDataPath(printer).c_str(), KEY_ALL_ACCESS)
                 .WriteDword(dav::kPrinterEligible, value);
           },
           [](void*, const std::string& printer) -> std::optional<std::uint32_t> {

@@ -1,0 +1,186 @@
+// The whole way in the prefix's real registry, where the service reads: a
+// printer defined for Wine's spooler is made eligible by the module's
+// enumerator and ticked in its alarm sheet; "maintsvc -debug" then polls it
+// once, the status manager stand-in reporting toner out, and the mail
+// reaches the recording server on 127.0.17.6. Every value written comes
+// back as it was.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/dav_registry.h"
+#include "common/mail_printer_item.h"
+#include "common/win/registry_key.h"
+#include "common/win/testing/dialog_driver.h"
+#include "common/win/testing/program_run.h"
+#include "common/win/testing/property_sheet_driver.h"
+#include "common/win/testing/registry_sandbox.h"
+#include "common/win/testing/saved_registry_value.h"
+#include "maintui/rmmui.h"
+#include "rmmmodelui/alarm_dialog_ids.h"
+
+namespace {
+
+using namespace testkit;
+
+constexpr char kPrinter[] = "MAINTUI-E2E";
+constexpr char kModel[] = "LP-E2E";
+const std::string kPrinterKey = std::string(dav::kPrintersKey) + "\\" + kPrinter;
+const std::string kDriverData = kPrinterKey + "\\" + dav::kDriverData;
+const std::string kModelKey = std::string(dav::kModelsKey) + "\\" + kModel;
+const std::string kStatusKey = std::string("SOFTWARE\\NicSuite\\StatusManager\\") + kPrinter;
+
+std::size_t SessionCount() {
+  const char* state = std::getenv("SMTPSINK_STATE");
+  std::size_t n = 0;
+  while (state != nullptr) {
+    char name[40];
+    std::snprintf(name, sizeof name, "/sessions/session-%04zu.txt", n + 1);
+    if (GetFileAttributesA((std::string(state) + name).c_str()) == INVALID_FILE_ATTRIBUTES) break;
+    ++n;
+  }
+  return n;
+}
+
+std::string LastSession() {
+  char name[40];
+  std::snprintf(name, sizeof name, "/sessions/session-%04zu.txt", SessionCount());
+  return ReadWholeFile(std::getenv("SMTPSINK_STATE") + std::string(name));
+}
+
+// Values of the real registry set for the test and put back afterwards, in
+// the reverse order.
+class RealValues {
+ public:
+  ~RealValues() {
+    while (!saved_.empty()) saved_.pop_back();
+  }
+  void Text(const std::string& key, const char* name, const std::string& value) {
+    Keep(key, name);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, key.c_str(), KEY_ALL_ACCESS).WriteString(name, value);
+  }
+  void Dword(const std::string& key, const char* name, DWORD value) {
+    Keep(key, name);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, key.c_str(), KEY_ALL_ACCESS).WriteDword(name, value);
+  }
+  void Binary(const std::string& key, const char* name, const void* data, DWORD size) {
+    Keep(key, name);
+    RegistryKey::Create(HKEY_LOCAL_MACHINE, key.c_str(), KEY_ALL_ACCESS).WriteValue(name, REG_BINARY, data, size);
+  }
+  void Missing(const std::string& key, const char* name) {
+    Keep(key, name);
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name);
+  }
+
+ private:
+  void Keep(const std::string& key, const char* name) { saved_.push_back(std::make_unique<SavedRegistryValue>(key, name)); }
+  std::vector<std::unique_ptr<SavedRegistryValue>> saved_;
+};
+
+template <typename Interface>
+Interface* ObjectOf(REFCLSID clsid) {
+  IRMMUIFolder* folder = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_RMMUIFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IRMMUIFolder,
+                              reinterpret_cast<void**>(&folder))))
+    return nullptr;
+  Interface* object = nullptr;
+  folder->CreateObject(clsid, __uuidof(Interface), reinterpret_cast<void**>(&object));
+  folder->Release();
+  return object;
+}
+
+// The module's enumerator decides every printer, and so makes this one
+// eligible.
+bool EnumeratorHandsOut(const char* printer) {
+  IRMMUIEnum* printers = ObjectOf<IRMMUIEnum>(CLSID_RMMUIEnum);
+  if (printers == nullptr) return false;
+  bool found = false;
+  LPITEMIDLIST item = nullptr;
+  while (printers->Next(1, &item, nullptr) == S_OK) {
+    const std::size_t size = *reinterpret_cast<const std::uint16_t*>(item) + 2u;
+    const auto read = dav::ReadMailPrinterItem({reinterpret_cast<const std::uint8_t*>(item), size});
+    found = found || (read && read->name == printer);
+    CoTaskMemFree(item);
+  }
+  printers->Release();
+  return found;
+}
+
+void TickTonerPageThroughTheMenu() {
+  IRMMUIMenu* menu = ObjectOf<IRMMUIMenu>(CLSID_RMMUIMenu);
+  ASSERT_NE(menu, nullptr);
+  const auto bytes = dav::BuildMailPrinterItem({kPrinter, 1, "LPT1:"});
+  auto* item = static_cast<LPITEMIDLIST>(CoTaskMemAlloc(bytes.size()));
+  std::memcpy(item, bytes.data(), bytes.size());
+  LPCITEMIDLIST items[] = {item};
+  ASSERT_EQ(menu->Initialize(nullptr, 1, items, 0), S_OK);
+  ASSERT_EQ(menu->InvokeCommand(203), S_OK);
+  HWND sheet = ProcessWindowTitled(L"アラームの発信設定 - MAINTUI-E2E");
+  ASSERT_NE(sheet, nullptr);
+  auto session = DialogSession::Following({L"アラームの発信設定", L"メール通知の設定"},
+                                          GetWindowThreadProcessId(sheet, nullptr));
+  session->Tick(CurrentPage(sheet), IDC_ALARM_NOTIFY, true);
+  SendWithin(GetDlgItem(CurrentPage(sheet), IDC_ALARM_TO), WM_SETTEXT, 0,
+             reinterpret_cast<LPARAM>(L"service@office.test"));
+  EXPECT_EQ(PressSheetButton(*session, sheet, SheetButton::Ok), Messages{});
+  EXPECT_TRUE(WaitUntilGone(sheet));
+  menu->Release();
+  CoTaskMemFree(item);
+}
+
+TEST(AgentEndToEnd, APrinterMadeEligibleAndTickedIsPolledByTheServiceAndItsTonerMailSent) {
+  ASSERT_EQ(RunRegsvr32("maintui.dll", false), 0u);
+  CoInitialize(nullptr);
+  InitCommonControls();
+  TemporaryFolder install;
+  {
+    RealValues real;
+    real.Text(kPrinterKey, "Name", kPrinter);
+    real.Text(kPrinterKey, "Port", "LPT1:");
+    real.Text(kPrinterKey, dav::kPrinterDriver, std::string(dav::kDriverPrefix) + kModel);
+    real.Text(kPrinterKey, "Print Processor", "winprint");
+    real.Text(kPrinterKey, "Datatype", "RAW");
+    real.Dword(kPrinterKey, "Attributes", 0x800);
+    real.Missing(kDriverData, dav::kPrinterEligible);
+    real.Dword(kModelKey, dav::kSupport, 1);
+    real.Text(kModelKey, dav::kPluginPath, ProgramBeside("rmmmodel.dll"));
+    real.Text(kModelKey, dav::kPagesPath, ProgramBeside("rmmmodelui.dll"));
+    real.Text(dav::kMailKey, dav::kName, "山田 太郎");
+    real.Text(dav::kMailKey, dav::kMail, "admin@office.test");
+    real.Text(dav::kMailKey, dav::kServer, "127.0.17.6");
+    real.Missing(dav::kMailKey, dav::kServiceInterval);  // one poll
+    real.Text(dav::kUninstallKey, dav::kUninstallString, install.path() + "\\uninstall.exe");
+    real.Dword("SOFTWARE\\NicSuite\\Development", "MailPauseMs", 0);
+    const DWORD status[3] = {0, 0, 0x1 | 0x2};
+    const DWORD pages = 1000;
+    real.Binary(kStatusKey, "PrinterStatus", status, sizeof status);
+    real.Binary(kStatusKey, "PageCount", &pages, sizeof pages);
+
+    ASSERT_TRUE(EnumeratorHandsOut(kPrinter));
+    EXPECT_EQ(RealValueText(kDriverData, dav::kPrinterEligible), "1");
+    TickTonerPageThroughTheMenu();
+    EXPECT_EQ(RealValueText(kDriverData, dav::kCheckMail), "1");
+
+    const std::size_t before = SessionCount();
+    const ConsoleRun poll = RunConsole("\"" + ProgramBeside("maintsvc.exe") + "\" -debug", 60000);
+    EXPECT_EQ(poll.exitCode, 0u) << poll.output;
+    ASSERT_EQ(SessionCount(), before + 1);
+    const std::string mail = LastSession();
+    EXPECT_NE(mail.find("RCPT TO:<service@office.test>\r\n"), std::string::npos) << mail;
+    EXPECT_NE(mail.find("\r\nTo: service@office.test\r\n"), std::string::npos);
+  }
+  EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kPrinterKey.c_str(), KEY_READ));
+  EXPECT_FALSE(RegistryKey::Open(HKEY_LOCAL_MACHINE, kModelKey.c_str(), KEY_READ));
+  CoUninitialize();
+  RunRegsvr32("maintui.dll", true);
+}
+
+}  // namespace
