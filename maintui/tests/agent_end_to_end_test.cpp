@@ -56,35 +56,6 @@ std::string LastSession() {
   return ReadWholeFile(std::getenv("SMTPSINK_STATE") + std::string(name));
 }
 
-// Values of the real registry set for the test and put back afterwards, in
-// the reverse order.
-class RealValues {
- public:
-  ~RealValues() {
-    while (!saved_.empty()) saved_.pop_back();
-  }
-  void Text(const std::string& key, const char* name, const std::string& value) {
-    Keep(key, name);
-    RegistryKey::Create(HKEY_LOCAL_MACHINE, key.c_str(), KEY_ALL_ACCESS).WriteString(name, value);
-  }
-  void Dword(const std::string& key, const char* name, DWORD value) {
-    Keep(key, name);
-    RegistryKey::Create(HKEY_LOCAL_MACHINE, key.c_str(), KEY_ALL_ACCESS).WriteDword(name, value);
-  }
-  void Binary(const std::string& key, const char* name, const void* data, DWORD size) {
-    Keep(key, name);
-    RegistryKey::Create(HKEY_LOCAL_MACHINE, key.c_str(), KEY_ALL_ACCESS).WriteValue(name, REG_BINARY, data, size);
-  }
-  void Missing(const std::string& key, const char* name) {
-    Keep(key, name);
-    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name);
-  }
-
- private:
-  void Keep(const std::string& key, const char* name) { saved_.push_back(std::make_unique<SavedRegistryValue>(key, name)); }
-  std::vector<std::unique_ptr<SavedRegistryValue>> saved_;
-};
-
 template <typename Interface>
 Interface* ObjectOf(REFCLSID clsid) {
   IRMMUIFolder* folder = nullptr;
@@ -142,7 +113,7 @@ TEST(AgentEndToEnd, APrinterMadeEligibleAndTickedIsPolledByTheServiceAndItsToner
   InitCommonControls();
   TemporaryFolder install;
   {
-    RealValues real;
+    RealRegistryValues real;
     real.Text(kPrinterKey, "Name", kPrinter);
     real.Text(kPrinterKey, "Port", "LPT1:");
     real.Text(kPrinterKey, dav::kPrinterDriver, std::string(dav::kDriverPrefix) + kModel);

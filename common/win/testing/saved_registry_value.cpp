@@ -51,3 +51,31 @@ std::string RealValueText(const std::string& key, const char* name) {
   if (type == REG_DWORD) return std::to_string(*reinterpret_cast<const DWORD*>(text));
   return text;
 }
+
+RealRegistryValues::~RealRegistryValues() {
+  while (!saved_.empty()) saved_.pop_back();
+}
+
+void RealRegistryValues::Keep(const std::string& key, const char* name) {
+  saved_.push_back(std::make_unique<SavedRegistryValue>(key, name));
+}
+
+void RealRegistryValues::Text(const std::string& key, const char* name, const std::string& value) {
+  Keep(key, name);
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+void RealRegistryValues::Dword(const std::string& key, const char* name, DWORD value) {
+  Keep(key, name);
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name, REG_DWORD, &value, sizeof value);
+}
+
+void RealRegistryValues::Binary(const std::string& key, const char* name, const void* data, DWORD size) {
+  Keep(key, name);
+  RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name, REG_BINARY, data, size);
+}
+
+void RealRegistryValues::Missing(const std::string& key, const char* name) {
+  Keep(key, name);
+  RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name);
+}
