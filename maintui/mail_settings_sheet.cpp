@@ -138,7 +138,7 @@ PROPSHEETPAGEA PageOf(PageWork& work) {
 
 }  // namespace
 
-void ShowMailSettingsSheet(HWND owner) {
+void ShowMailSettingsSheet(HWND owner, HWND placeOver) {
   const MailPage sender{IDD_MAIL_SENDER, SenderFields(), {IDC_SENDER_GROUP, IDC_RECIPIENT_GROUP}};
   const MailPage user{IDD_MAIL_USER, UserFields(), {IDC_USER_GROUP}};
   PageWork senderWork{&sender, {}, TopicsOf(sender)};
@@ -153,6 +153,7 @@ void ShowMailSettingsSheet(HWND owner) {
   header.nPages = 2;
   header.ppsp = pages;
   header.pfnCallback = WatchSheetApplies;
+  PlaceNextSheetOver(owner != nullptr ? owner : placeOver);
   PropertySheetA(&header);
 }
 

@@ -6,8 +6,8 @@
 
 namespace maintui {
 
-// Shows the sheet modally over `owner` (may be null) and returns once it
-// is closed.
-void ShowMailSettingsSheet(HWND owner);
+// Shows the sheet modally over `owner` (may be null; the sheet then appears
+// centred over `placeOver`, or the screen) and returns once it is closed.
+void ShowMailSettingsSheet(HWND owner, HWND placeOver = nullptr);
 
 }  // namespace maintui

@@ -91,7 +91,7 @@ void Serve(const SheetRequest& request) {
       MessageBoxA(nullptr, LoadedString(IDS_SENDER_INCOMPLETE).c_str(), LoadedString(IDS_ALARM_SHEET_TITLE).c_str(),
                   MB_OK | MB_ICONWARNING);
       [[fallthrough]];
-    case SheetKind::MailSettings: ShowMailSettingsSheet(nullptr); break;
+    case SheetKind::MailSettings: ShowMailSettingsSheet(nullptr, request.refresh); break;
   }
   Release(title);
 }

@@ -199,6 +199,7 @@ void ShowAlarmSheet(AlarmSheetRecord& record) {
   header.nPages = 2;
   header.ppsp = pages;
   header.pfnCallback = WatchSheetApplies;
+  PlaceNextSheetOver(record.titleWindow);
   PropertySheetA(&header);
 }
 

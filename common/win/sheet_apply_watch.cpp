@@ -1,10 +1,13 @@
 #include "common/win/sheet_apply_watch.h"
 
+#include "common/win/window_placement.h"
+
 namespace {
 
 constexpr char kPreviousProc[] = "SheetApplyWatch.Previous";
 constexpr int kApplyButton = 0x3021;  // the sheet's own Apply button
 thread_local int applying = 0;
+thread_local HWND placeOver = nullptr;
 
 bool StartsApply(UINT message, WPARAM wParam) {
   switch (message) {
@@ -33,6 +36,8 @@ LRESULT CALLBACK WatchedSheetProc(HWND sheet, UINT message, WPARAM wParam, LPARA
 
 int CALLBACK WatchSheetApplies(HWND sheet, UINT message, LPARAM) {
   if (message != PSCB_INITIALIZED) return 0;
+  CenterOver(sheet, placeOver);
+  placeOver = nullptr;
   const LONG_PTR previous = GetWindowLongPtrA(sheet, GWLP_WNDPROC);
   if (SetPropA(sheet, kPreviousProc, reinterpret_cast<HANDLE>(previous)))
     SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchedSheetProc));
@@ -40,3 +45,5 @@ int CALLBACK WatchSheetApplies(HWND sheet, UINT message, LPARAM) {
 }
 
 bool SheetApplying() { return applying > 0; }
+
+void PlaceNextSheetOver(HWND window) { placeOver = window; }

@@ -8,8 +8,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// The sheet's callback (PSH_USECALLBACK): watches the sheet's OK and Apply.
+// The sheet's callback (PSH_USECALLBACK): watches the sheet's OK and Apply,
+// and centres the sheet over the window PlaceNextSheetOver named on this
+// thread (the screen when none): a sheet of its own thread has no owner to
+// appear over.
 int CALLBACK WatchSheetApplies(HWND sheet, UINT message, LPARAM lParam);
+void PlaceNextSheetOver(HWND window);
 
 // True while the sheet on this thread is applying.
 bool SheetApplying();
