@@ -101,7 +101,7 @@ bool HostWindow::MakeChildren() {
   AddButtons(toolbar_);
   GreyButtons(toolbar_);
   browser_ = std::make_unique<HostBrowser>(BrowserBars{frame_, toolbar_, status_, ownMenu_});
-  printers_ = std::make_unique<LocalPrinters>(frame_);
+  printers_ = std::make_unique<LocalPrinters>(frame_, status_);
   Layout();
   return true;
 }

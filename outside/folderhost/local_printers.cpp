@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <winspool.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -62,6 +63,9 @@ void LocalPrinters::Show(const RECT& area) {
   }
   Fill();
   column_ = AttachMailColumn(list_);
+  char count[64];
+  std::snprintf(count, sizeof count, "%d 台のプリンタ", static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)));
+  SendMessageA(status_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(count));
 }
 
 void LocalPrinters::Fill() {

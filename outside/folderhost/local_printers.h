@@ -15,7 +15,7 @@ namespace folderhost {
 
 class LocalPrinters {
  public:
-  explicit LocalPrinters(HWND frame) : frame_(frame) {}
+  LocalPrinters(HWND frame, HWND status) : frame_(frame), status_(status) {}
   ~LocalPrinters() { Hide(); }
   LocalPrinters(const LocalPrinters&) = delete;
   LocalPrinters& operator=(const LocalPrinters&) = delete;
@@ -38,6 +38,7 @@ class LocalPrinters {
   void FreeItems();
 
   HWND frame_;
+  HWND status_;  // the window's status bar, counting the printers
   HWND list_ = nullptr;
   IRMMUIViewExt* column_ = nullptr;
   std::unique_ptr<ExtensionMenu> menu_;  // while a context menu is open
