@@ -120,6 +120,6 @@ class MailColumn : public RmmuiObject<IRMMUIViewExt> {
 
 }  // namespace
 
-HRESULT CreateViewExt(REFIID riid, void** out) { return Create<MailColumn>(riid, out); }
+HRESULT CreateViewExt(REFIID riid, void** out) { return CreateComObject<MailColumn>(riid, out); }
 
 }  // namespace maintui

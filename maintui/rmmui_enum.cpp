@@ -56,6 +56,6 @@ class PrinterEnum : public RmmuiObject<IRMMUIEnum> {
 
 }  // namespace
 
-HRESULT CreateEnum(REFIID riid, void** out) { return Create<PrinterEnum>(riid, out); }
+HRESULT CreateEnum(REFIID riid, void** out) { return CreateComObject<PrinterEnum>(riid, out); }
 
 }  // namespace maintui

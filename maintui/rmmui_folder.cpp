@@ -31,6 +31,6 @@ class Folder : public RmmuiObject<IRMMUIFolder> {
 
 }  // namespace
 
-HRESULT CreateFolder(REFIID riid, void** out) { return Create<Folder>(riid, out); }
+HRESULT CreateFolder(REFIID riid, void** out) { return CreateComObject<Folder>(riid, out); }
 
 }  // namespace maintui

@@ -111,6 +111,6 @@ class MailMenu : public RmmuiObject<IRMMUIMenu> {
 
 }  // namespace
 
-HRESULT CreateMenu(REFIID riid, void** out) { return Create<MailMenu>(riid, out); }
+HRESULT CreateMenu(REFIID riid, void** out) { return CreateComObject<MailMenu>(riid, out); }
 
 }  // namespace maintui

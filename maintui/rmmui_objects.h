@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <new>
-
 #include "common/win/com_object.h"
 #include "maintui/rmmui.h"
 
@@ -23,17 +21,6 @@ class RmmuiObject : public Interface, public ModuleObject {
     return E_NOINTERFACE;
   }
 };
-
-template <typename Object>
-HRESULT Create(REFIID riid, void** out) {
-  if (out == nullptr) return E_POINTER;
-  *out = nullptr;
-  auto* object = new (std::nothrow) Object();
-  if (object == nullptr) return E_OUTOFMEMORY;
-  const HRESULT result = object->QueryInterface(riid, out);
-  object->Release();
-  return result;
-}
 
 HRESULT CreateFolder(REFIID riid, void** out);
 HRESULT CreateMenu(REFIID riid, void** out);

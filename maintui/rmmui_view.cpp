@@ -47,7 +47,7 @@ class PrinterIcon : public RmmuiObject<IRMMUIIcon> {
 
 }  // namespace
 
-HRESULT CreateView(REFIID riid, void** out) { return Create<AlarmView>(riid, out); }
-HRESULT CreateIcon(REFIID riid, void** out) { return Create<PrinterIcon>(riid, out); }
+HRESULT CreateView(REFIID riid, void** out) { return CreateComObject<AlarmView>(riid, out); }
+HRESULT CreateIcon(REFIID riid, void** out) { return CreateComObject<PrinterIcon>(riid, out); }
 
 }  // namespace maintui

@@ -14,6 +14,8 @@
 #include "agent/poll_cycle.h"
 #include "common/dav_registry.h"
 #include "common/mail_log.h"
+#include "common/win/testing/program_run.h"
+#include "common/win/testing/recorded_mail.h"
 #include "common/win/testing/registry_sandbox.h"
 #include "outside/installer_keys/key_writer.h"
 
@@ -27,25 +29,6 @@ const std::string kDriverDataKey = kPrinterKey + "\\" + dav::kDriverData;
 const std::string kModelKey = std::string(dav::kModelsKey) + "\\" + kModel;
 const std::string kStatusKey = std::string("SOFTWARE\\NicSuite\\StatusManager\\") + kPrinter;
 
-std::string Beside(const char* file) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string folder(path);
-  return folder.substr(0, folder.rfind('\\') + 1) + file;
-}
-
-std::size_t SessionCount() {
-  const char* state = std::getenv("SMTPSINK_STATE");
-  std::size_t n = 0;
-  while (state != nullptr) {
-    char name[40];
-    std::snprintf(name, sizeof name, "/sessions/session-%04zu.txt", n + 1);
-    if (GetFileAttributesA((std::string(state) + name).c_str()) == INVALID_FILE_ATTRIBUTES) break;
-    ++n;
-  }
-  return n;
-}
-
 class PollTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,7 +41,7 @@ class PollTest : public ::testing::Test {
     RegistrySandbox::SetDword(kPrinterKey.c_str(), "Attributes", 0);
     // The model key and the install folder as the set-up tool writes them.
     installer::InstallRequest installed;
-    installed.model = installer::ModelEntry{kModel, Beside("rmmmodel.dll"), Beside("rmmmodelui.dll")};
+    installed.model = installer::ModelEntry{kModel, ProgramBeside("rmmmodel.dll"), ProgramBeside("rmmmodelui.dll")};
     installed.installDirectory = folder.path();
     std::string failure;
     ASSERT_TRUE(installer::WriteInstallerKeys(installed, failure)) << failure;
@@ -87,9 +70,9 @@ class PollTest : public ::testing::Test {
 
   // How many mails one more poll sends.
   std::size_t MailsOfOnePoll() {
-    const std::size_t before = SessionCount();
+    const std::size_t before = RecordedSessions().size();
     EXPECT_EQ(RunPoll(resources), PollOutcome::Done);
-    return SessionCount() - before;
+    return RecordedSessions().size() - before;
   }
 
   static DWORD Opens() {
@@ -160,9 +143,9 @@ TEST_F(PollTest, TheModelKeyRecordsTheMailKindOfItsLastPrinter) {
 }
 
 TEST_F(PollTest, TestMailGoesToTheDefaultRecipients) {
-  const std::size_t before = SessionCount();
+  const std::size_t before = RecordedSessions().size();
   ASSERT_TRUE(SendTestMail());
-  EXPECT_EQ(SessionCount(), before + 1);
+  EXPECT_EQ(RecordedSessions().size(), before + 1);
 }
 
 TEST_F(PollTest, AgentMessagesGoToTheSharedMailLogWithTwoSpacesBeforeTheTime) {

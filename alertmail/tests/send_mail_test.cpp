@@ -14,6 +14,7 @@
 #include "common/dav_records.h"
 #include "common/dav_registry.h"
 #include "common/win/library.h"
+#include "common/win/testing/recorded_mail.h"
 #include "common/win/testing/registry_sandbox.h"
 
 namespace {
@@ -21,21 +22,6 @@ namespace {
 using SendMailFunction = int(WINAPI*)(const char*, int, DavNoticeRequest*);
 
 const std::string kRule = std::string(70, '=') + "\r\n";
-
-// Sessions the sink recorded, oldest first.
-std::vector<std::string> Sessions(const char* variable) {
-  const char* state = std::getenv(variable);
-  std::vector<std::string> sessions;
-  if (state == nullptr) return sessions;
-  for (int n = 1;; ++n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/sessions/session-%04d.txt", n);
-    const std::string path = std::string(state) + name;
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) break;
-    sessions.push_back(ReadWholeFile(path));
-  }
-  return sessions;
-}
 
 class SendMailTest : public ::testing::Test {
  protected:
@@ -88,9 +74,9 @@ class SendMailTest : public ::testing::Test {
 };
 
 TEST_F(SendMailTest, DialogueInOrderWithAPlainFromAndOneLogEntry) {
-  const std::size_t before = Sessions("SMTPSINK_STATE").size();
+  const std::size_t before = RecordedSessions("SMTPSINK_STATE").size();
   EXPECT_EQ(Send("a@x.test,b@x.test", "c@x.test"), 1);
-  const auto sessions = Sessions("SMTPSINK_STATE");
+  const auto sessions = RecordedSessions("SMTPSINK_STATE");
   ASSERT_EQ(sessions.size(), before + 1);
   const std::string& session = sessions.back();
   const std::size_t data = session.find("DATA\r\n");
@@ -108,7 +94,7 @@ TEST_F(SendMailTest, DialogueInOrderWithAPlainFromAndOneLogEntry) {
 
 TEST_F(SendMailTest, EmptyCcGivesNoHeaderNoRecipientButAnEmptyLogLine) {
   Send("a@x.test", "");
-  const std::string session = Sessions("SMTPSINK_STATE").back();
+  const std::string session = RecordedSessions("SMTPSINK_STATE").back();
   EXPECT_EQ(session.find("Cc:"), std::string::npos);
   EXPECT_EQ(session.find("RCPT TO:<>"), std::string::npos);
   ASSERT_EQ(Entries().size(), 1u);
@@ -119,7 +105,7 @@ TEST_F(SendMailTest, NameTooLongGivesTheAddressOnlyFromAndItsEntry) {
   // 194 bytes read, 200 converted: no room for the terminator.
   Settings(std::string(185, 'x') + "名前" + std::string(5, 'y'), "admin@office.test", "127.0.11.2");
   Send("a@x.test", "");
-  EXPECT_NE(Sessions("SMTPSINK_STATE").back().find("From: admin@office.test\r\n"), std::string::npos);
+  EXPECT_NE(RecordedSessions("SMTPSINK_STATE").back().find("From: admin@office.test\r\n"), std::string::npos);
   const auto entries = Entries();
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_NE(entries[0].find("エラー： 文字列が長すぎるため、送信元名は付加されません。\r\n"),
@@ -133,22 +119,22 @@ TEST_F(SendMailTest, ValuesOfOneHundredNinetyNineCharactersRead) {
   Settings(name, "admin@office.test", "127.0.11.2");
   RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, subject);
   EXPECT_EQ(Send("a@x.test", ""), 1);
-  const std::string session = Sessions("SMTPSINK_STATE").back();
+  const std::string session = RecordedSessions("SMTPSINK_STATE").back();
   EXPECT_NE(session.find("From: " + name + " <admin@office.test>\r\n"), std::string::npos);
   EXPECT_NE(session.find("Subject: " + subject + "\r\n"), std::string::npos);
   // One more and the subject is no longer read: the mail goes without it.
   RegistrySandbox::SetString(dav::kMailKey, dav::kSubject, subject + "s");
   EXPECT_EQ(Send("a@x.test", ""), 1);
-  EXPECT_EQ(Sessions("SMTPSINK_STATE").back().find("Subject:"), std::string::npos);
+  EXPECT_EQ(RecordedSessions("SMTPSINK_STATE").back().find("Subject:"), std::string::npos);
 }
 
 TEST_F(SendMailTest, UnresolvableServerGivesExactlyOneEntryAndNoDialogue) {
   // A label longer than 63 characters fails without asking any name server.
   const std::string server(70, 'n');
   Settings("Admin", "admin@office.test", server);
-  const std::size_t before = Sessions("SMTPSINK_STATE").size();
+  const std::size_t before = RecordedSessions("SMTPSINK_STATE").size();
   Send("a@x.test", "");
-  EXPECT_EQ(Sessions("SMTPSINK_STATE").size(), before);
+  EXPECT_EQ(RecordedSessions("SMTPSINK_STATE").size(), before);
   EXPECT_EQ(Entries(), (std::vector<std::string>{
                            "To: a@x.test\r\nCc: \r\nプリンタ名： PRN1\r\n通知概要： Test\r\n"
                            "エラー： '" + server +
@@ -159,7 +145,7 @@ TEST_F(SendMailTest, UnresolvableServerGivesExactlyOneEntryAndNoDialogue) {
 TEST_F(SendMailTest, RejectingServerStillGetsTheWholeDialogue) {
   Settings("Admin", "admin@office.test", "127.0.11.3");
   Send("a@x.test", "c@x.test");
-  const auto sessions = Sessions("SMTPSINK_REJECT_STATE");
+  const auto sessions = RecordedSessions("SMTPSINK_REJECT_STATE");
   ASSERT_FALSE(sessions.empty());
   const std::string& session = sessions.back();
   for (const char* step : {"HELO ", "MAIL FROM:<admin@office.test>", "RCPT TO:<a@x.test>",
@@ -173,7 +159,7 @@ TEST_F(SendMailTest, RejectingServerStillGetsTheWholeDialogue) {
 
 TEST_F(SendMailTest, BodyIsIsoTwentyTwentyTwoJp) {
   Send("a@x.test", "", "\x81\x9E\x81\x9F");
-  const std::string session = Sessions("SMTPSINK_STATE").back();
+  const std::string session = RecordedSessions("SMTPSINK_STATE").back();
   EXPECT_NE(session.find("\x1B$B\x21\x7E\x22\x21\x1B(B"), std::string::npos);
   EXPECT_NE(session.find("Content-Type: text/plain; charset=ISO-2022-JP\r\n"), std::string::npos);
 }
@@ -200,7 +186,7 @@ TEST_F(SendMailTest, JapaneseMailsForTheIndependentDecoder) {
     Settings(mail.name, "admin@office.test", "127.0.11.4");
     Send("a@x.test", "", "ＥＰカートリッジを交換してください。\r\n.\r\n以上");
   }
-  const auto sessions = Sessions("SMTPSINK_DECODE_STATE");
+  const auto sessions = RecordedSessions("SMTPSINK_DECODE_STATE");
   ASSERT_EQ(sessions.size(), std::size(mails));
   // The long name and subject went out as several words, not left out.
   EXPECT_NE(sessions.back().find("?= =?ISO-2022-JP?B?"), std::string::npos);

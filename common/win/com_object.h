@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <new>
+#include <utility>
+
 // Live objects and server locks of the module.
 void LockModule();
 void UnlockModule();
@@ -33,6 +36,19 @@ class ModuleObject {
 #define MODULE_OBJECT_REFERENCES                                         \
   STDMETHODIMP_(ULONG) AddRef() override { return AddReference(); }     \
   STDMETHODIMP_(ULONG) Release() override { return Release_(); }
+
+// A new object handed out as the interface asked for (E_NOINTERFACE when it
+// has none such, E_OUTOFMEMORY when it cannot be made).
+template <typename Object, typename... Arguments>
+HRESULT CreateComObject(REFIID riid, void** out, Arguments&&... arguments) {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  auto* object = new (std::nothrow) Object(std::forward<Arguments>(arguments)...);
+  if (object == nullptr) return E_OUTOFMEMORY;
+  const HRESULT result = object->QueryInterface(riid, out);
+  object->Release();
+  return result;
+}
 
 // Hands out `object` as the interface asked for, taking a reference.
 template <typename Interface>

@@ -22,9 +22,11 @@
 #include "common/win/testing/dialog_driver.h"
 #include "common/win/testing/program_run.h"
 #include "common/win/testing/property_sheet_driver.h"
+#include "common/win/testing/recorded_mail.h"
 #include "common/win/testing/registry_sandbox.h"
 #include "common/win/testing/saved_registry_value.h"
 #include "maintui/rmmui.h"
+#include "maintui/tests/mail_objects.h"
 #include "rmmmodelui/alarm_dialog_ids.h"
 
 namespace {
@@ -38,41 +40,11 @@ const std::string kDriverData = kPrinterKey + "\\" + dav::kDriverData;
 const std::string kModelKey = std::string(dav::kModelsKey) + "\\" + kModel;
 const std::string kStatusKey = std::string("SOFTWARE\\NicSuite\\StatusManager\\") + kPrinter;
 
-std::size_t SessionCount() {
-  const char* state = std::getenv("SMTPSINK_STATE");
-  std::size_t n = 0;
-  while (state != nullptr) {
-    char name[40];
-    std::snprintf(name, sizeof name, "/sessions/session-%04zu.txt", n + 1);
-    if (GetFileAttributesA((std::string(state) + name).c_str()) == INVALID_FILE_ATTRIBUTES) break;
-    ++n;
-  }
-  return n;
-}
-
-std::string LastSession() {
-  char name[40];
-  std::snprintf(name, sizeof name, "/sessions/session-%04zu.txt", SessionCount());
-  return ReadWholeFile(std::getenv("SMTPSINK_STATE") + std::string(name));
-}
-
-template <typename Interface>
-Interface* ObjectOf(REFCLSID clsid) {
-  IRMMUIFolder* folder = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_RMMUIFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IRMMUIFolder,
-                              reinterpret_cast<void**>(&folder))))
-    return nullptr;
-  Interface* object = nullptr;
-  folder->CreateObject(clsid, __uuidof(Interface), reinterpret_cast<void**>(&object));
-  folder->Release();
-  return object;
-}
-
 // The module's enumerator decides every printer, and so makes this one
 // eligible.
 bool EnumeratorHandsOut(const char* printer) {
-  IRMMUIEnum* printers = ObjectOf<IRMMUIEnum>(CLSID_RMMUIEnum);
-  if (printers == nullptr) return false;
+  const auto printers = ObjectOf<IRMMUIEnum>(CLSID_RMMUIEnum);
+  if (!printers) return false;
   bool found = false;
   LPITEMIDLIST item = nullptr;
   while (printers->Next(1, &item, nullptr) == S_OK) {
@@ -81,13 +53,12 @@ bool EnumeratorHandsOut(const char* printer) {
     found = found || (read && read->name == printer);
     CoTaskMemFree(item);
   }
-  printers->Release();
   return found;
 }
 
 void TickTonerPageThroughTheMenu() {
-  IRMMUIMenu* menu = ObjectOf<IRMMUIMenu>(CLSID_RMMUIMenu);
-  ASSERT_NE(menu, nullptr);
+  const auto menu = ObjectOf<IRMMUIMenu>(CLSID_RMMUIMenu);
+  ASSERT_TRUE(menu);
   const auto bytes = dav::BuildMailPrinterItem({kPrinter, 1, "LPT1:"});
   auto* item = static_cast<LPITEMIDLIST>(CoTaskMemAlloc(bytes.size()));
   std::memcpy(item, bytes.data(), bytes.size());
@@ -103,7 +74,6 @@ void TickTonerPageThroughTheMenu() {
              reinterpret_cast<LPARAM>(L"service@office.test"));
   EXPECT_EQ(PressSheetButton(*session, sheet, SheetButton::Ok), Messages{});
   EXPECT_TRUE(WaitUntilGone(sheet));
-  menu->Release();
   CoTaskMemFree(item);
 }
 
@@ -140,11 +110,11 @@ TEST(AgentEndToEnd, APrinterMadeEligibleAndTickedIsPolledByTheServiceAndItsToner
     TickTonerPageThroughTheMenu();
     EXPECT_EQ(RealValueText(kDriverData, dav::kCheckMail), "1");
 
-    const std::size_t before = SessionCount();
+    const std::size_t before = RecordedSessions().size();
     const ConsoleRun poll = RunConsole("\"" + ProgramBeside("maintsvc.exe") + "\" -debug", 60000);
     EXPECT_EQ(poll.exitCode, 0u) << poll.output;
-    ASSERT_EQ(SessionCount(), before + 1);
-    const std::string mail = LastSession();
+    ASSERT_EQ(RecordedSessions().size(), before + 1);
+    const std::string mail = RecordedSessions().back();
     EXPECT_NE(mail.find("RCPT TO:<service@office.test>\r\n"), std::string::npos) << mail;
     EXPECT_NE(mail.find("\r\nTo: service@office.test\r\n"), std::string::npos);
   }

@@ -19,6 +19,8 @@
 #include "common/win/registry_key.h"
 #include "common/win/testing/dialog_driver.h"
 #include "common/win/testing/property_sheet_driver.h"
+#include "common/win/testing/program_run.h"
+#include "common/win/testing/recorded_mail.h"
 #include "common/win/testing/registry_sandbox.h"
 #include "maintui/mail_settings_sheet.h"
 #include "maintui/mail_sheet_ids.h"
@@ -33,26 +35,6 @@ constexpr char kPrinter[] = "E2E-PRN";
 constexpr char kModel[] = "LP-9800C";
 const std::string kPrinterKey = std::string(dav::kPrintersKey) + "\\" + kPrinter;
 const std::string kStatusKey = std::string("SOFTWARE\\NicSuite\\StatusManager\\") + kPrinter;
-
-std::string Beside(const char* file) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string folder(path);
-  return folder.substr(0, folder.rfind('\\') + 1) + file;
-}
-
-std::vector<std::string> Sessions() {
-  const char* state = std::getenv("SMTPSINK_STATE");
-  std::vector<std::string> sessions;
-  for (int n = 1; state != nullptr; ++n) {
-    char name[40];
-    std::snprintf(name, sizeof name, "/sessions/session-%04d.txt", n);
-    const std::string path = std::string(state) + name;
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) break;
-    sessions.push_back(ReadWholeFile(path));
-  }
-  return sessions;
-}
 
 void SetText(HWND control, const wchar_t* text) {
   SendWithin(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -69,7 +51,7 @@ void DefinePrinter(const std::string& installFolder) {
   RegistrySandbox::SetDword(kPrinterKey.c_str(), "Attributes", 0);
   RegistryKey::Create(HKEY_LOCAL_MACHINE, (kPrinterKey + "\\" + dav::kDriverData).c_str(), KEY_ALL_ACCESS);
   installer::InstallRequest installed;
-  installed.model = installer::ModelEntry{kModel, Beside("rmmmodel.dll"), Beside("rmmmodelui.dll")};
+  installed.model = installer::ModelEntry{kModel, ProgramBeside("rmmmodel.dll"), ProgramBeside("rmmmodelui.dll")};
   installed.installDirectory = installFolder;
   std::string failure;
   ASSERT_TRUE(installer::WriteInstallerKeys(installed, failure)) << failure;
@@ -136,9 +118,9 @@ TEST(AlarmMailEndToEnd, BothSheetsSetUpTheMailThePollThenSends) {
 
   agent::PollResources resources;
   ASSERT_TRUE(resources.Prepare(agent::AgentKind::Service));
-  const std::size_t before = Sessions().size();
+  const std::size_t before = RecordedSessions().size();
   EXPECT_EQ(agent::RunPoll(resources), agent::PollOutcome::Done);
-  const std::vector<std::string> sessions = Sessions();
+  const std::vector<std::string> sessions = RecordedSessions();
   ASSERT_EQ(sessions.size(), before + 1);
   const std::string& mail = sessions.back();
   EXPECT_NE(mail.find("RCPT TO:<service@office.test>\r\n"), std::string::npos) << mail;

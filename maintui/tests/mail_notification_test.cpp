@@ -26,6 +26,7 @@
 #include "common/win/testing/property_sheet_driver.h"
 #include "common/win/testing/registry_sandbox.h"
 #include "maintui/rmmui.h"
+#include "maintui/tests/mail_objects.h"
 #include "rmmmodelui/alarm_dialog_ids.h"
 
 namespace {
@@ -60,28 +61,6 @@ LPITEMIDLIST ItemOf(const std::string& printer) {
   void* item = CoTaskMemAlloc(bytes.size());
   std::memcpy(item, bytes.data(), bytes.size());
   return static_cast<LPITEMIDLIST>(item);
-}
-
-template <typename Interface>
-struct Released {
-  void operator()(Interface* object) const {
-    if (object != nullptr) object->Release();
-  }
-};
-template <typename Interface>
-using Com = std::unique_ptr<Interface, Released<Interface>>;
-
-template <typename Interface>
-Com<Interface> ObjectOf(REFCLSID clsid) {
-  IRMMUIFolder* folder = nullptr;
-  EXPECT_EQ(CoCreateInstance(CLSID_RMMUIFolder, nullptr, CLSCTX_INPROC_SERVER, IID_IRMMUIFolder,
-                             reinterpret_cast<void**>(&folder)),
-            S_OK);
-  if (folder == nullptr) return nullptr;
-  Interface* object = nullptr;
-  EXPECT_EQ(folder->CreateObject(clsid, __uuidof(Interface), reinterpret_cast<void**>(&object)), S_OK);
-  folder->Release();
-  return Com<Interface>(object);
 }
 
 // The management window: a frame with a report list of printers, on its

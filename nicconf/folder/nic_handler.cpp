@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -164,12 +163,4 @@ class NicHandler : public IShellFolder, public IShellExtInit, public IContextMen
 
 }  // namespace
 
-HRESULT CreateNicHandler(REFIID riid, void** out) {
-  if (out == nullptr) return E_POINTER;
-  *out = nullptr;
-  auto* handler = new (std::nothrow) NicHandler();
-  if (handler == nullptr) return E_OUTOFMEMORY;
-  const HRESULT result = handler->QueryInterface(riid, out);
-  handler->Release();
-  return result;
-}
+HRESULT CreateNicHandler(REFIID riid, void** out) { return CreateComObject<NicHandler>(riid, out); }

@@ -1,6 +1,5 @@
 #include "nicconf/folder/nic_icon.h"
 
-#include <new>
 
 #include "common/win/entry_guard.h"
 #include "common/win/com_object.h"
@@ -41,9 +40,5 @@ class NicIcon : public IExtractIconA, public ModuleObject {
 }  // namespace
 
 HRESULT CreateNicIcon(const nic::PrinterRecord& record, REFIID riid, void** out) {
-  auto* created = new (std::nothrow) NicIcon(record);
-  if (created == nullptr) return E_OUTOFMEMORY;
-  const HRESULT result = created->QueryInterface(riid, out);
-  created->Release();
-  return result;
+  return CreateComObject<NicIcon>(riid, out, record);
 }

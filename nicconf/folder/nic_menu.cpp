@@ -1,6 +1,5 @@
 #include "nicconf/folder/nic_menu.h"
 
-#include <new>
 #include <vector>
 
 #include "common/win/entry_guard.h"
@@ -78,11 +77,5 @@ HRESULT CommandHelpText(UINT_PTR id, UINT type, LPSTR buffer, UINT size) {
 }
 
 HRESULT CreateNicMenu(UINT count, LPCITEMIDLIST* items, REFIID riid, void** out) {
-  if (out == nullptr) return E_POINTER;
-  *out = nullptr;
-  auto* menu = new (std::nothrow) NicMenu(count, items);
-  if (menu == nullptr) return E_OUTOFMEMORY;
-  const HRESULT result = menu->QueryInterface(riid, out);
-  menu->Release();
-  return result;
+  return CreateComObject<NicMenu>(riid, out, count, items);
 }

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <new>
 
 #include "common/win/entry_guard.h"
 #include "common/win/com_object.h"
@@ -139,11 +138,5 @@ class NicView : public IShellView, public ModuleObject {
 }  // namespace nic::view
 
 HRESULT CreateNicView(IShellFolder* folder, REFIID riid, void** out) {
-  if (out == nullptr) return E_POINTER;
-  *out = nullptr;
-  auto* view = new (std::nothrow) nic::view::NicView(folder);
-  if (view == nullptr) return E_OUTOFMEMORY;
-  const HRESULT result = view->QueryInterface(riid, out);
-  view->Release();
-  return result;
+  return CreateComObject<nic::view::NicView>(riid, out, folder);
 }

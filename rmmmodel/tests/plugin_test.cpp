@@ -16,6 +16,7 @@
 #include "common/dav_registry.h"
 #include "common/status_manager_api.h"
 #include "common/win/library.h"
+#include "common/win/testing/recorded_mail.h"
 #include "common/win/testing/registry_sandbox.h"
 #include "outside/statusmgr/store_layout.h"
 
@@ -30,20 +31,6 @@ constexpr std::uint64_t kWeek = 6048000000000;
 const std::string kDriverData =
     std::string(dav::kPrintersKey) + "\\" + kPrinter + "\\" + dav::kDriverData;
 const std::string kStore = std::string(statusmgr::kStoreKey) + "\\" + kPrinter;
-
-// Sessions the sink recorded, oldest first.
-std::vector<std::string> Sessions() {
-  const char* state = std::getenv("SMTPSINK_STATE");
-  std::vector<std::string> sessions;
-  for (int n = 1; state != nullptr; ++n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/sessions/session-%04d.txt", n);
-    const std::string path = std::string(state) + name;
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) break;
-    sessions.push_back(ReadWholeFile(path));
-  }
-  return sessions;
-}
 
 std::string Jis(const char* shiftJis) {
   std::string converted;
@@ -125,11 +112,11 @@ class PluginTest : public ::testing::Test {
 TEST_F(PluginTest, TonerOutIsMailedOnceAndTheNextMailWaitsAWeek) {
   Setting(dav::kCheckMail, 0x01);
   PrinterState(0x1 | 0x2, 1000);
-  const std::size_t before = Sessions().size();
+  const std::size_t before = RecordedSessions().size();
   const std::uint64_t started = Now();
   EXPECT_EQ(Call(), 1);
   const std::uint64_t ended = Now();
-  const auto sessions = Sessions();
+  const auto sessions = RecordedSessions();
   ASSERT_EQ(sessions.size(), before + 1);
   const std::string& mail = sessions.back();
   EXPECT_NE(mail.find("RCPT TO:<toner@office.test>"), std::string::npos);
@@ -141,7 +128,7 @@ TEST_F(PluginTest, TonerOutIsMailedOnceAndTheNextMailWaitsAWeek) {
   EXPECT_EQ(NextTonerMail() % 10000, 0u);
 
   EXPECT_EQ(Call(), 1);
-  EXPECT_EQ(Sessions().size(), before + 1);
+  EXPECT_EQ(RecordedSessions().size(), before + 1);
   EXPECT_EQ(Read(kStore, statusmgr::kOpens), 2u);
   EXPECT_EQ(Read(kStore, statusmgr::kCloses), 2u);
 }
@@ -149,9 +136,9 @@ TEST_F(PluginTest, TonerOutIsMailedOnceAndTheNextMailWaitsAWeek) {
 TEST_F(PluginTest, MaintenanceIsMailedAtTheThresholdCount) {
   Setting(dav::kCheckMail, 0x10);
   PrinterState(0x1, 150000);
-  const std::size_t before = Sessions().size();
+  const std::size_t before = RecordedSessions().size();
   Call();
-  const auto sessions = Sessions();
+  const auto sessions = RecordedSessions();
   ASSERT_EQ(sessions.size(), before + 1);
   EXPECT_NE(sessions.back().find("RCPT TO:<service@office.test>"), std::string::npos);
   EXPECT_NE(sessions.back().find(Jis("定期保守")), std::string::npos);
@@ -163,11 +150,11 @@ TEST_F(PluginTest, SwitchedOffPrinterLeavesTheStatusManagerUnopened) {
   Setting(dav::kPrinterEligible, 0);
   Setting(dav::kCheckMail, 0x11);
   PrinterState(0x1 | 0x2, 200000);
-  const std::size_t before = Sessions().size();
+  const std::size_t before = RecordedSessions().size();
   EXPECT_EQ(Call(), 0);
   EXPECT_EQ(Read(kStore, statusmgr::kOpens), 0xBADu);  // never counted
   EXPECT_EQ(Read(kDriverData, dav::kMailsSent), 0xBADu);
-  EXPECT_EQ(Sessions().size(), before);
+  EXPECT_EQ(RecordedSessions().size(), before);
 }
 
 // The mail sender reports every attempt as done, so a mail the server never
