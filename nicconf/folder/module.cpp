@@ -54,26 +54,26 @@ void AttachFolderModule(HINSTANCE instance) {
   StartPictures(path.substr(0, path.find_last_of('\\') + 1));
 }
 
+// The exchanges' and IPX jobs' threads run this module's code to their
+// end, and a thread's end waits for the loader lock that a FreeLibrary holds
+// while this module detaches: joining them there hangs. Once the network is
+// used the module stays loaded until the process ends, when the threads are
+// gone and nothing is waited for. (A named function: the 32-bit build calls
+// it with the system's own calling convention.)
+static BOOL CALLBACK StartTransportsOnce(PINIT_ONCE, PVOID, PVOID*) {
+  HMODULE self = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                     reinterpret_cast<LPCWSTR>(&StartFolderTransports), &self);
+  nic::NetworkSeams seams;
+  seams.messages = FolderMessageCalls();
+  module.tcpUsable = nic::StartNetwork(seams);
+  module.ipxUsable = nic::ipx::StartIpx(FolderMessageCalls());
+  return TRUE;
+}
+
 void StartFolderTransports() {
   static INIT_ONCE once = INIT_ONCE_STATIC_INIT;
-  InitOnceExecuteOnce(
-      &once,
-      [](PINIT_ONCE, PVOID, PVOID*) -> BOOL {
-        // The exchanges' and IPX jobs' threads run this module's code to
-        // their end, and a thread's end waits for the loader lock that a
-        // FreeLibrary holds while this module detaches: joining them there
-        // hangs. Once the network is used the module stays loaded until the
-        // process ends, when the threads are gone and nothing is waited for.
-        HMODULE self = nullptr;
-        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                           reinterpret_cast<LPCWSTR>(&StartFolderTransports), &self);
-        nic::NetworkSeams seams;
-        seams.messages = FolderMessageCalls();
-        module.tcpUsable = nic::StartNetwork(seams);
-        module.ipxUsable = nic::ipx::StartIpx(FolderMessageCalls());
-        return TRUE;
-      },
-      nullptr, nullptr);
+  InitOnceExecuteOnce(&once, StartTransportsOnce, nullptr, nullptr);
 }
 
 void DetachFolderModule(bool processEnding) {
