@@ -57,6 +57,12 @@ office_make_prefix() {
     office_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
     office_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
   fi
+  # Wine draws the caption buttons with Marlett; a prefix without it in its
+  # own fonts shows their letters instead.
+  local marlett
+  for marlett in /usr/share/wine/fonts/marlett.ttf /usr/lib/wine/fonts/marlett.ttf; do
+    [ -f "$marlett" ] && cp "$marlett" "$OFFICE_PREFIX/drive_c/windows/Fonts/" && break
+  done
   # The mail server listens where no privilege is needed.
   sed -i 's|^smtp\([[:space:]]\+\)25/tcp|smtp\12525/tcp|' \
     "$OFFICE_PREFIX/drive_c/windows/system32/drivers/etc/services"
