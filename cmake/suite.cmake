@@ -218,12 +218,40 @@ function(suite_benchmark name)
   set_property(GLOBAL APPEND PROPERTY SUITE_BENCHMARKS ${CMAKE_CURRENT_BINARY_DIR}/${name})
 endfunction()
 
-# suite_deliverable(target): a Windows deliverable, installed into dist/ by
-# ./run build.
+# suite_deliverable(target [IMPORTED]): a Windows deliverable, installed into
+# dist/ by ./run build, and built by the target "deliverables". Its callers
+# find its entries by their plain names; a 32-bit build would export
+# stdcall entries as name@size, so it exports them plain there. IMPORTED: other
+# modules also link against its import library, which needs the sized
+# names, so both are exported.
 function(suite_deliverable target)
   if(SUITE_WINDOWS)
     install(TARGETS ${target} RUNTIME DESTINATION . LIBRARY DESTINATION .)
+    set_property(GLOBAL APPEND PROPERTY SUITE_DELIVERABLE_TARGETS ${target})
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      if("IMPORTED" IN_LIST ARGN)
+        target_link_options(${target} PRIVATE -Wl,--add-stdcall-alias)
+      else()
+        target_link_options(${target} PRIVATE -Wl,--kill-at)
+      endif()
+    endif()
   endif()
+endfunction()
+
+# suite_def_file(variable source.def): the module definition file for this
+# build. 32-bit names of stdcall functions carry their argument sizes (@N);
+# 64-bit builds have none, so they are dropped there.
+function(suite_def_file variable source)
+  get_filename_component(source ${source} ABSOLUTE)
+  file(READ ${source} text)
+  if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+    string(REGEX REPLACE "@[0-9]+" "" text "${text}")
+  endif()
+  get_filename_component(name ${source} NAME)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${name}.new "${text}")
+  file(COPY_FILE ${CMAKE_CURRENT_BINARY_DIR}/${name}.new ${CMAKE_CURRENT_BINARY_DIR}/${name} ONLY_IF_DIFFERENT)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  set(${variable} ${CMAKE_CURRENT_BINARY_DIR}/${name} PARENT_SCOPE)
 endfunction()
 
 # suite_tool(target): a Windows build of a developer or administrator tool,
@@ -231,6 +259,7 @@ endfunction()
 function(suite_tool target)
   if(SUITE_WINDOWS)
     install(TARGETS ${target} RUNTIME DESTINATION tools)
+    set_property(GLOBAL APPEND PROPERTY SUITE_DELIVERABLE_TARGETS ${target})
   endif()
 endfunction()
 

@@ -24,8 +24,10 @@ struct DavAgentContext {
   void* managerHandle;      // opened by the plug-in for this printer, or null
   DavPrinterStatus* status;
 };
-// The 64-bit layout: the name, padding to the pointers, six pointers.
+// The 64-bit layout: the name, padding to the pointers, six pointers; the
+// 32-bit one: the name and six pointers.
 static_assert(sizeof(void*) != 8 || sizeof(DavAgentContext) == 312);
+static_assert(sizeof(void*) != 4 || sizeof(DavAgentContext) == 284);
 
 struct DavNoticeRequest {
   char to[100];       // addresses separated by commas
