@@ -1,11 +1,24 @@
-; The suite's installer and uninstaller for Windows workstations (x64).
-; Built by ./run build: makensis -DDIST=<folder of the stripped builds>
-; -DOUTFILE=<setup program> nicsuite.nsi. Silent with /S; in silent mode
+; The suite's installer and uninstaller for Windows workstations, one for
+; each kind of system: built by ./run build as makensis -DARCH=x64|x86
+; -DDIST=<folder of that build's stripped files> -DOUTFILE=<setup program>
+; nicsuite.nsi. Each installs the build of its own system (a 64-bit system
+; loads only 64-bit monitors and COM servers into its spooler and shell, a
+; 32-bit one only 32-bit ones). Silent with /S; in silent mode
 ; /INTERVAL=<ms> sets the agent's poll interval and /NOAGENT leaves the mail
 ; agent out. The uninstaller keeps the printer list and the mail log unless
 ; given /PURGE.
 Unicode true
-Target amd64-unicode
+!if "${ARCH}" == "x86"
+  Target x86-unicode
+  !define ENVIRONMENT "Windows NT x86"
+  !define PROGRAM_FILES "$PROGRAMFILES"
+  !define REG_VIEW 32
+!else
+  Target amd64-unicode
+  !define ENVIRONMENT "Windows x64"
+  !define PROGRAM_FILES "$PROGRAMFILES64"
+  !define REG_VIEW 64
+!endif
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
@@ -20,12 +33,12 @@ SetCompressor /SOLID lzma
 !define MAIL_KEY "SOFTWARE\NRV\Prindora\DAV"
 !define MODELS_KEY "SOFTWARE\NRV\Prindora\Printers"
 !define MONITOR "NRV Network Port"
-!define PROCESSOR_KEY "System\CurrentControlSet\Control\Print\Environments\Windows x64\Print Processors\NRVPDD"
+!define PROCESSOR_KEY "System\CurrentControlSet\Control\Print\Environments\${ENVIRONMENT}\Print Processors\NRVPDD"
 !define SERVICE "NRVRMM"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\NRV\Prindora"
+InstallDir "${PROGRAM_FILES}\NRV\Prindora"
 ShowInstDetails show
 
 Var PollInterval
@@ -64,11 +77,18 @@ Page custom OptionsPage OptionsLeave
 !macroend
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "このインストーラは 64 ビット版の Windows 用です。" /SD IDOK
+!if "${ARCH}" == "x86"
+  ${If} ${RunningX64}
+    MessageBox MB_ICONSTOP "64 ビット版の Windows には nicsuite-setup.exe を使ってください。" /SD IDOK
     Abort
   ${EndIf}
-  SetRegView 64
+!else
+  ${IfNot} ${RunningX64}
+    MessageBox MB_ICONSTOP "32 ビット版の Windows には nicsuite-setup-x86.exe を使ってください。" /SD IDOK
+    Abort
+  ${EndIf}
+!endif
+  SetRegView ${REG_VIEW}
   StrCpy $PollInterval 600000
   StrCpy $InstallAgent 1
   ${GetParameters} $R0
@@ -189,7 +209,7 @@ Function Rollback
 FunctionEnd
 
 Section "Prindora"
-  SetRegView 64
+  SetRegView ${REG_VIEW}
   StrCpy $Done 0
   ; An agent of an earlier install stops before its files are replaced.
   Call RemoveAgent
@@ -269,11 +289,11 @@ Section "Prindora"
 SectionEnd
 
 Function un.onInit
-  SetRegView 64
+  SetRegView ${REG_VIEW}
 FunctionEnd
 
 Section "Uninstall"
-  SetRegView 64
+  SetRegView ${REG_VIEW}
   Call un.RemoveAgent
   UnRegDLL "$INSTDIR\maintui.dll"
   ; Unregistered, the folder takes its data files away; the printer list
@@ -316,5 +336,5 @@ Section "Uninstall"
   RMDir "$INSTDIR\tools"
   RMDir "$INSTDIR\log"
   RMDir "$INSTDIR"
-  RMDir "$PROGRAMFILES64\NRV"
+  RMDir "${PROGRAM_FILES}\NRV"
 SectionEnd
