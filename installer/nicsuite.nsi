@@ -206,6 +206,7 @@ Function Rollback
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
+  RMDir "${PROGRAM_FILES}\NRV"
 FunctionEnd
 
 Section "Prindora"

@@ -96,4 +96,18 @@ uninstall /PURGE
 [ ! -e "$program_files/NRV" ] || fail "left behind: $(cd "$program_files" && find NRV)"
 view purged
 diff "$state/before.txt" "$state/purged.txt" || fail "the registry differs after the purging uninstall"
+
+echo "== a step that fails stops the install, names itself and is undone"
+blocker=$state/prefix/drive_c/windows/system32/portmonnt4.dll
+mkdir "$blocker"  # the monitor's file cannot be written
+status=0
+wine "$setup" /S || status=$?
+rmdir "$blocker"
+[ "$status" = 2 ] || fail "a failed install exited $status"
+log=$(find "$state/prefix/drive_c/users" -name Prindora-setup.log | head -1)
+[ -n "$log" ] && iconv -f UTF-16LE -t UTF-8 "$log" | grep -q "ファイルのコピー" ||
+  fail "the failed step is not named in the setup log"
+[ ! -e "$program_files/NRV" ] || fail "the failed install left: $(cd "$program_files" && find NRV)"
+view failed
+diff "$state/before.txt" "$state/failed.txt" || fail "the failed install left registry entries"
 echo "== passed"
