@@ -40,6 +40,7 @@ Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 InstallDir "${PROGRAM_FILES}\NRV\Prindora"
 ShowInstDetails show
+BrandingText "${PRODUCT}"
 
 Var PollInterval
 Var InstallAgent
