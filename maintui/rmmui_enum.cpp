@@ -2,24 +2,13 @@
 // shell's allocator.
 #include <shlobj.h>
 
-#include <cstring>
-
-#include "common/mail_printer_item.h"
 #include "common/win/entry_guard.h"
+#include "common/win/printer_item_name.h"
 #include "maintui/eligible_printers.h"
 #include "maintui/rmmui_objects.h"
 
 namespace maintui {
 namespace {
-
-LPITEMIDLIST AllocatedItem(const EligiblePrinter& printer) {
-  const std::vector<std::uint8_t> bytes =
-      dav::BuildMailPrinterItem({printer.name, static_cast<std::uint32_t>(printer.kind), printer.port});
-  if (bytes.empty()) return nullptr;
-  void* item = CoTaskMemAlloc(bytes.size());
-  if (item != nullptr) std::memcpy(item, bytes.data(), bytes.size());
-  return static_cast<LPITEMIDLIST>(item);
-}
 
 class PrinterEnum : public RmmuiObject<IRMMUIEnum> {
  public:
@@ -32,7 +21,8 @@ class PrinterEnum : public RmmuiObject<IRMMUIEnum> {
     if (count != 1) return E_INVALIDARG;
     return GuardedMethod([&]() -> HRESULT {
       if (next_ >= list_.size()) return S_FALSE;
-      *item = AllocatedItem(list_[next_]);
+      const EligiblePrinter& printer = list_[next_];
+      *item = NewMailPrinterItem({printer.name, static_cast<std::uint32_t>(printer.kind), printer.port});
       if (*item == nullptr) return E_OUTOFMEMORY;
       ++next_;
       if (fetched != nullptr) *fetched = 1;

@@ -1,8 +1,8 @@
 #include "common/win/printer_item_name.h"
 
 #include <cstring>
+#include <vector>
 
-#include "common/mail_printer_item.h"
 #include "common/win/text_conversion.h"
 
 namespace {
@@ -65,3 +65,10 @@ std::optional<std::string> PrinterNameOf(LPCITEMIDLIST item) {
   return NameFromHostItem(item);
 }
 
+LPITEMIDLIST NewMailPrinterItem(const dav::MailPrinterItem& printer) {
+  const std::vector<std::uint8_t> bytes = dav::BuildMailPrinterItem(printer);
+  if (bytes.empty()) return nullptr;
+  void* item = CoTaskMemAlloc(bytes.size());
+  if (item != nullptr) std::memcpy(item, bytes.data(), bytes.size());
+  return static_cast<LPITEMIDLIST>(item);
+}

@@ -9,5 +9,11 @@
 #include <optional>
 #include <string>
 
+#include "common/mail_printer_item.h"
+
 // Nothing when neither names the item.
 std::optional<std::string> PrinterNameOf(LPCITEMIDLIST item);
+
+// The module's printer item in the shell allocator's memory, which
+// CoTaskMemFree frees; null when a text is too long or no memory is left.
+LPITEMIDLIST NewMailPrinterItem(const dav::MailPrinterItem& printer);

@@ -11,13 +11,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "common/dav_registry.h"
 #include "common/mail_printer_item.h"
+#include "common/win/printer_item_name.h"
 #include "common/win/registry_key.h"
 #include "common/win/testing/dialog_driver.h"
 #include "common/win/testing/program_run.h"
@@ -59,21 +59,11 @@ bool EnumeratorHandsOut(const char* printer) {
 void TickTonerPageThroughTheMenu() {
   const auto menu = ObjectOf<IRMMUIMenu>(CLSID_RMMUIMenu);
   ASSERT_TRUE(menu);
-  const auto bytes = dav::BuildMailPrinterItem({kPrinter, 1, "LPT1:"});
-  auto* item = static_cast<LPITEMIDLIST>(CoTaskMemAlloc(bytes.size()));
-  std::memcpy(item, bytes.data(), bytes.size());
+  LPITEMIDLIST item = NewMailPrinterItem({kPrinter, 1, "LPT1:"});
   LPCITEMIDLIST items[] = {item};
   ASSERT_EQ(menu->Initialize(nullptr, 1, items, 0), S_OK);
   ASSERT_EQ(menu->InvokeCommand(203), S_OK);
-  HWND sheet = ProcessWindowTitled(L"アラームの発信設定 - MAINTUI-E2E");
-  ASSERT_NE(sheet, nullptr);
-  auto session = DialogSession::Following({L"アラームの発信設定", L"メール通知の設定"},
-                                          GetWindowThreadProcessId(sheet, nullptr));
-  session->Tick(CurrentPage(sheet), IDC_ALARM_NOTIFY, true);
-  SendWithin(GetDlgItem(CurrentPage(sheet), IDC_ALARM_TO), WM_SETTEXT, 0,
-             reinterpret_cast<LPARAM>(L"service@office.test"));
-  EXPECT_EQ(PressSheetButton(*session, sheet, SheetButton::Ok), Messages{});
-  EXPECT_TRUE(WaitUntilGone(sheet));
+  TickTonerPage(L"アラームの発信設定 - MAINTUI-E2E", L"service@office.test");
   CoTaskMemFree(item);
 }
 

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <optional>
 #include <atomic>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
@@ -19,6 +18,7 @@
 
 #include "common/dav_registry.h"
 #include "common/mail_printer_item.h"
+#include "common/win/printer_item_name.h"
 #include "common/win/registry_key.h"
 #include "common/win/testing/control_driver.h"
 #include "common/win/testing/dialog_driver.h"
@@ -56,12 +56,7 @@ std::optional<DWORD> Stored(const std::string& key, const char* name) {
 }
 
 // A printer item as the enumerator hands them out, in the shell's memory.
-LPITEMIDLIST ItemOf(const std::string& printer) {
-  const auto bytes = dav::BuildMailPrinterItem({printer, 1, "LPT1:"});
-  void* item = CoTaskMemAlloc(bytes.size());
-  std::memcpy(item, bytes.data(), bytes.size());
-  return static_cast<LPITEMIDLIST>(item);
-}
+LPITEMIDLIST ItemOf(const std::string& printer) { return NewMailPrinterItem({printer, 1, "LPT1:"}); }
 
 // The management window: a frame with a report list of printers, on its
 // own thread, which refreshes the mail column when told of a change.
@@ -355,15 +350,7 @@ TEST_F(MailNotification, APrintersColumnTurnsActiveOnceItsAlarmSheetSavesATicked
   LPCITEMIDLIST items[] = {reinterpret_cast<LPCITEMIDLIST>(row.lParam)};
   ASSERT_EQ(menu->Initialize(host.frame(), 1, items, 0), S_OK);
   ASSERT_EQ(menu->InvokeCommand(203), S_OK);
-  HWND sheet = ProcessWindowTitled(L"アラームの発信設定 - PRN-QUIET");
-  ASSERT_NE(sheet, nullptr);
-  auto session = DialogSession::Following({L"アラームの発信設定", L"メール通知の設定"},
-                                          GetWindowThreadProcessId(sheet, nullptr));
-  session->Tick(CurrentPage(sheet), IDC_ALARM_NOTIFY, true);
-  SendWithin(GetDlgItem(CurrentPage(sheet), IDC_ALARM_TO), WM_SETTEXT, 0,
-             reinterpret_cast<LPARAM>(L"service@office.test"));
-  EXPECT_EQ(PressSheetButton(*session, sheet, SheetButton::Ok), Messages{});
-  EXPECT_TRUE(WaitUntilGone(sheet));
+  TickTonerPage(L"アラームの発信設定 - PRN-QUIET", L"service@office.test");
   EXPECT_TRUE(WaitFor([&] { return host.refreshes.load() > 0; }));
   EXPECT_EQ(host.Cell(0, 1), L"保守中");
   EXPECT_EQ(Stored(ModelKey("LP-1800"), dav::kSupport), 2u);

@@ -4,11 +4,10 @@
 #include <winspool.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "common/mail_printer_item.h"
+#include "common/win/printer_item_name.h"
 
 namespace folderhost {
 namespace {
@@ -21,13 +20,7 @@ struct Column {
 };
 constexpr Column kColumns[] = {{"名前", 160}, {"ポート", 110}, {"ドライバ", 150}};
 
-LPITEMIDLIST ItemOf(const char* name, const char* port) {
-  const auto bytes = dav::BuildMailPrinterItem({name != nullptr ? name : "", 0, port != nullptr ? port : ""});
-  if (bytes.empty()) return nullptr;
-  void* item = CoTaskMemAlloc(bytes.size());
-  if (item != nullptr) std::memcpy(item, bytes.data(), bytes.size());
-  return static_cast<LPITEMIDLIST>(item);
-}
+std::string Text(const char* text) { return text != nullptr ? text : ""; }
 
 std::vector<BYTE> Printers(DWORD& count) {
   DWORD needed = 0;
@@ -77,7 +70,8 @@ void LocalPrinters::Fill() {
     row.mask = LVIF_TEXT | LVIF_PARAM;
     row.iItem = static_cast<int>(i);
     row.pszText = info[i].pPrinterName;
-    row.lParam = reinterpret_cast<LPARAM>(ItemOf(info[i].pPrinterName, info[i].pPortName));
+    const LPITEMIDLIST item = NewMailPrinterItem({Text(info[i].pPrinterName), 0, Text(info[i].pPortName)});
+    row.lParam = reinterpret_cast<LPARAM>(item);
     const int at = static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
     SetCell(list_, at, 1, info[i].pPortName);
     SetCell(list_, at, 2, info[i].pDriverName);

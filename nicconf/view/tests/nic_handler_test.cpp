@@ -8,14 +8,13 @@
 #include <shlobj.h>
 #include <winspool.h>
 
-#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "common/win/testing/property_sheet_driver.h"
 #include "common/win/text_conversion.h"
-#include "common/mail_printer_item.h"
+#include "common/win/printer_item_name.h"
 #include "nicconf/view/tests/view_test_support.h"
 
 namespace {
@@ -46,12 +45,7 @@ struct SpoolerPrinter {
 };
 
 // The host's item for a printer, in the shell allocator's memory.
-LPITEMIDLIST HostItem(const std::string& printer) {
-  const auto bytes = dav::BuildMailPrinterItem({printer, 2, ""});
-  auto* item = static_cast<LPITEMIDLIST>(CoTaskMemAlloc(bytes.size()));
-  std::memcpy(item, bytes.data(), bytes.size());
-  return item;
-}
+LPITEMIDLIST HostItem(const std::string& printer) { return NewMailPrinterItem({printer, 2, ""}); }
 
 struct Entry {
   UINT id;
